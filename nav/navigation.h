@@ -1,0 +1,16 @@
+// The navigation solution run once per host tick, and the autopilot coupling.
+#pragma once
+
+class Host;
+struct Unit;
+
+// Runs the solution when the host's tick count has changed since the last run.
+void updateNavigation(Unit& unit, Host& host);
+
+// Engages or releases the autopilot coupling.
+void toggleLnav(Unit& unit, Host& host);
+
+// The click part of the coupling supervision: "lnav_clicked" toggles the coupling.
+void superviseLnavClick(Unit& unit, Host& host);
+// The automatic release and the grace count after an engagement.
+void superviseLnavModes(Unit& unit, Host& host);
