@@ -1,0 +1,46 @@
+// One waypoint of a flight plan, the record every plan, the active route, the direct-to
+// leg and the lookup candidate list hold.
+//
+// Positions are degrees, north and east positive. Texts are fixed, zero-terminated
+// arrays: longer input is cut to the field. An all-zero record is an empty row.
+#pragma once
+
+#include <cstdint>
+
+constexpr int kPlanIdentSize = 16;   // identifiers from files may exceed the five entered ones
+constexpr int kPlanTypeSize = 8;     // "APT", "VOR", "NDB", "INT", "WPT", "W" or a file's text
+constexpr int kPlanColumnSize = 24;  // the optional sixth and seventh route file columns
+constexpr int kPlanReservedSize = 8;
+constexpr int kPlanFrequencySize = 8;  // up to six characters
+
+struct PlanWaypoint {
+    char ident[kPlanIdentSize];
+    double latitude;
+    double longitude;
+    char type[kPlanTypeSize];
+    char column6Text[kPlanColumnSize];
+    char column7Text[kPlanColumnSize];
+    char reservedText1[kPlanReservedSize];  // never written; not copied between plans
+    char reservedText2[kPlanReservedSize];
+    char reservedText3[kPlanReservedSize];
+    double reservedValue1;  // 0 from the database or the simulator, -999.0 from a route file
+    double reservedValue2;  // as reservedValue1
+    double reservedValue3;  // 0 from the database or the simulator, -1.0 from a route file
+    int32_t reservedCount1;
+    int32_t reservedCount2;
+    char frequency[kPlanFrequencySize];
+    int32_t recordIndex;  // database record the entry came from (duplicate list)
+};
+
+// Copies every field a plan-to-plan copy carries: all but reservedText1 and recordIndex.
+void copyPlanWaypoint(PlanWaypoint& to, const PlanWaypoint& from);
+
+// Copies text into a fixed field, cut to fit and always terminated.
+template <int N>
+void copyPlanText(char (&field)[N], const char* text) {
+    int i = 0;
+    if (text != nullptr) {
+        for (; i < N - 1 && text[i] != '\0'; ++i) field[i] = text[i];
+    }
+    field[i] = '\0';
+}
