@@ -14,3 +14,7 @@ void toggleLnav(Unit& unit, Host& host);
 void superviseLnavClick(Unit& unit, Host& host);
 // The automatic release and the grace count after an engagement.
 void superviseLnavModes(Unit& unit, Host& host);
+
+// Records the intercept leg flown after an engagement from a route: from the present
+// position to the active route's TO waypoint.
+void recordInterceptLeg(Unit& unit);

@@ -1,0 +1,69 @@
+// The autopilot coupling: engaged and released by the "lnav_clicked" panel variable,
+// released automatically when the autopilot master or heading hold goes off.
+#include "frame/controls.h"
+#include "frame/host.h"
+#include "frame/unit.h"
+#include "nav/navigation.h"
+
+namespace {
+
+constexpr uint32_t kKeyHeadingModeOn = 0x1010F;
+constexpr uint32_t kKeyHeadingModeOff = 0x10117;
+
+void writeLnav(Unit& unit, Host& host, int32_t lnavId) {
+    host.writeVariable(lnavId, unit.nav.lnavEngaged);
+}
+
+void writeLnav(Unit& unit, Host& host) { writeLnav(unit, host, host.lookupVariable(kLnavName)); }
+
+}  // namespace
+
+void toggleLnav(Unit& unit, Host& host) {
+    NavState& nav = unit.nav;
+    if (nav.lnavEngaged == 1) {
+        host.sendKeyEvent(kKeyHeadingModeOff, 0);
+        nav.lnavEngaged = 0;
+        nav.interceptActive = 0;
+    } else if (nav.activeToIndex != kNoActiveRoute) {
+        nav.lnavEngaged = 1;
+        nav.lnavGrace = 1;
+        host.sendKeyEvent(kKeyHeadingModeOn, 0);
+        recordInterceptLeg(unit);
+    } else if (nav.directToActive == 1) {
+        nav.lnavEngaged = 1;
+        host.sendKeyEvent(kKeyHeadingModeOn, 0);
+    }
+}
+
+void superviseLnavClick(Unit& unit, Host& host) {
+    const int32_t lnavId = host.lookupVariable(kLnavName);
+    const int32_t clickedId = host.lookupVariable(kLnavClickedName);
+    if (host.readVariable(clickedId) != 0.0) {
+        if (host.readToken(103) == 1.0) {
+            toggleLnav(unit, host);
+            writeLnav(unit, host, lnavId);
+        }
+        host.writeVariable(clickedId, 0.0);
+    }
+}
+
+void superviseLnavModes(Unit& unit, Host& host) {
+    NavState& nav = unit.nav;
+    if (nav.lnavGrace == 0 && nav.lnavEngaged == 1) {
+        if (host.readToken(103) == 0.0) {
+            toggleLnav(unit, host);
+            writeLnav(unit, host);
+        }
+        if (nav.lnavEngaged == 1 && host.readToken(103) == 1.0 && host.readToken(106) == 0.0) {
+            toggleLnav(unit, host);
+            writeLnav(unit, host);
+            if (host.readToken(105) == 0.0 && host.readToken(112) == 0.0) {
+                host.sendKeyEvent(kKeyHeadingModeOn, 0);
+            }
+        }
+    }
+    if (nav.lnavGrace > 0) {
+        nav.lnavGrace += 1;
+        if (nav.lnavGrace > 30) nav.lnavGrace = 0;
+    }
+}
