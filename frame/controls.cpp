@@ -1,6 +1,8 @@
 // Control handlers: they change the page state at once and raise events for the pages.
 #include "frame/controls.h"
 
+#include <initializer_list>
+
 #include "fpl/fpl_hooks.h"
 #include "frame/host.h"
 #include "frame/unit.h"
