@@ -1,0 +1,197 @@
+#include "tests/support/test_bench.h"
+
+#include <gtest/gtest.h>
+#include <stdlib.h>
+
+#include <algorithm>
+#include <fstream>
+#include <sstream>
+#include <system_error>
+
+#include "frame/display.h"
+#include "frame/page_state.h"
+#include "platform/sim/control_names.h"
+
+TempFolder::TempFolder() {
+    std::string pattern = (std::filesystem::temp_directory_path() / "tarnwick-XXXXXX").string();
+    if (mkdtemp(pattern.data()) == nullptr) {
+        ADD_FAILURE() << "cannot create a temporary folder from " << pattern;
+        return;
+    }
+    path_ = pattern;
+}
+
+TempFolder::~TempFolder() {
+    if (path_.empty()) return;
+    std::error_code error;
+    std::filesystem::remove_all(path_, error);
+}
+
+void TempFolder::write(const std::string& relativePath, std::string_view contents) const {
+    std::filesystem::path file = path_ / relativePath;
+    std::error_code error;
+    std::filesystem::create_directories(file.parent_path(), error);
+    std::ofstream out(file, std::ios::binary | std::ios::trunc);
+    out.write(contents.data(), static_cast<std::streamsize>(contents.size()));
+    if (!out) ADD_FAILURE() << "cannot write " << file;
+}
+
+void TempFolder::makeFolder(const std::string& relativePath) const {
+    std::error_code error;
+    std::filesystem::create_directories(path_ / relativePath, error);
+    if (error) ADD_FAILURE() << "cannot create " << (path_ / relativePath);
+}
+
+std::string TempFolder::read(const std::string& relativePath) const {
+    std::ifstream in(path_ / relativePath, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+bool TempFolder::exists(const std::string& relativePath) const {
+    std::error_code error;
+    return std::filesystem::exists(path_ / relativePath, error);
+}
+
+TestBench::TestBench(uint32_t displayWidthPx, uint32_t displayHeightPx)
+    : session_(displayWidthPx, displayHeightPx) {}
+
+void TestBench::start() {
+    if (!session_.start(root_.path().string())) ADD_FAILURE() << "root folder too long";
+    started_ = true;
+}
+
+void TestBench::stop() { session_.stop(); }
+
+void TestBench::service(int32_t code) { session_.service(code); }
+
+void TestBench::frame() { session_.frame(); }
+
+void TestBench::frames(int count) {
+    for (int i = 0; i < count; ++i) session_.frame();
+}
+
+void TestBench::press(std::string_view names) {
+    std::vector<std::string> variables;
+    std::istringstream words{std::string(names)};
+    std::string word;
+    while (words >> word) {
+        std::string variable = pressVariableName(word);
+        if (variable.empty()) {
+            ADD_FAILURE() << "unknown control name \"" << word << "\"";
+            return;
+        }
+        variables.push_back(variable);
+    }
+    session_.press(variables);
+}
+
+bool TestBench::click(int32_t x, int32_t y) { return session_.click(x, y); }
+
+void TestBench::powerOnAndSkipSelfTest() {
+    if (!started_) start();
+    if (unit().power.powerOn == 0) press("pwr");
+    for (int i = 0; i < 200 && unit().page.leftPageGroup == PG_SELF_TEST; ++i) frame();
+    EXPECT_NE(unit().page.leftPageGroup, PG_SELF_TEST) << "the self-test never handed over";
+}
+
+void TestBench::setPosition(double latDeg, double lonDeg) {
+    aircraft().latDeg = latDeg;
+    aircraft().lonDeg = lonDeg;
+    encodeAircraft();
+}
+
+void TestBench::setGroundSpeed(double knots) {
+    aircraft().groundSpeedKt = knots;
+    encodeAircraft();
+}
+
+void TestBench::setHeading(double magDeg) {
+    setMagneticHeading(aircraft(), magDeg);
+    encodeAircraft();
+}
+
+void TestBench::setHeading(double magDeg, double trueDeg) {
+    aircraft().headingMagDeg = magDeg;
+    aircraft().headingTrueDeg = trueDeg;
+    encodeAircraft();
+}
+
+void TestBench::setMagVar(double degEast) {
+    setMagneticVariation(aircraft(), degEast);
+    encodeAircraft();
+}
+
+void TestBench::setAltitude(double feet) {
+    aircraft().altitudeFt = feet;
+    encodeAircraft();
+}
+
+void TestBench::setUtc(int hour, int minute, double second) {
+    ::setUtc(aircraft(), hour, minute, second);
+    encodeAircraft();
+}
+
+void TestBench::setWind(double dirTrueDeg, double knots) {
+    aircraft().windDirTrueDeg = dirTrueDeg;
+    aircraft().windSpeedKt = knots;
+    encodeAircraft();
+}
+
+void TestBench::setPowerAvailable(bool on) {
+    aircraft().powerOn = on;
+    encodeAircraft();
+}
+
+void TestBench::fly(double seconds) { session_.fly(seconds); }
+
+const DrawItem* TestBench::itemAt(float x, float y) const {
+    for (const DrawItem& item : session_.canvas().items()) {
+        if (item.kind == DrawKind::Text && item.x == x && item.y == y) return &item;
+    }
+    return nullptr;
+}
+
+std::string TestBench::textAt(float x, float y) const {
+    const DrawItem* item = itemAt(x, y);
+    return item ? std::string(item->text) : std::string();
+}
+
+std::vector<const DrawItem*> TestBench::rowItems(Side side, int rowIndex) const {
+    float top = 0.0f;
+    float bottom = 0.0f;
+    if (rowIndex == kStatusRow) {
+        top = 150.0f;
+        bottom = kDrawingHeight + 1.0f;
+    } else if (rowIndex >= 0 && rowIndex < kStatusRow) {
+        top = rowY(rowIndex);
+        bottom = rowIndex == 5 ? 150.0f : rowY(rowIndex + 1);
+    } else {
+        ADD_FAILURE() << "no row " << rowIndex;
+        return {};
+    }
+    std::vector<const DrawItem*> out;
+    for (const DrawItem* item : texts()) {
+        bool onSide = side == Side::Left ? item->x < kRightPageX : item->x >= kRightPageX;
+        if (onSide && item->y >= top && item->y < bottom) out.push_back(item);
+    }
+    std::stable_sort(out.begin(), out.end(),
+                     [](const DrawItem* a, const DrawItem* b) { return a->x < b->x; });
+    return out;
+}
+
+std::string TestBench::row(Side side, int rowIndex) const {
+    std::string text;
+    for (const DrawItem* item : rowItems(side, rowIndex)) text += item->text;
+    return text;
+}
+
+std::string TestBench::dump() const {
+    std::string out;
+    for (const DrawItem* item : texts()) {
+        out += formatTextItem(*item);
+        out += '\n';
+    }
+    return out;
+}

@@ -1,0 +1,123 @@
+// The test bench every page test drives the unit with: a fresh Unit, a SimHost standing
+// in for the simulator, and a RecordingCanvas attached as the display (370 x 176 unless
+// given), with helpers to start the gauge, set the aircraft's state, press controls, run
+// frames on a fake tick and find the text drawn in the last frame.
+//
+//   TestBench bench;
+//   bench.powerOnAndSkipSelfTest();
+//   bench.press("ro+");
+//   bench.frames(3);
+//   EXPECT_EQ(bench.row(Side::Right, 1), " KSEA");
+//
+// Strings come back in the unit's own Windows-1252 bytes (the degree sign is "\xB0"),
+// as the pages format them.
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "frame/unit.h"
+#include "platform/canvas/recording_canvas.h"
+#include "platform/sim/aircraft_model.h"
+#include "platform/sim/sim_host.h"
+#include "platform/sim/sim_session.h"
+
+enum class Side { Left, Right };
+
+// Row 6 of row() is the status line (text top 153).
+constexpr int kStatusRow = 6;
+
+// A temporary folder removed with its contents when the object goes.
+class TempFolder {
+public:
+    TempFolder();
+    ~TempFolder();
+    TempFolder(const TempFolder&) = delete;
+    TempFolder& operator=(const TempFolder&) = delete;
+
+    const std::filesystem::path& path() const { return path_; }
+    // Writes `contents` to `relativePath` ("Brindle/vgr27a.ini"), creating folders.
+    void write(const std::string& relativePath, std::string_view contents) const;
+    void makeFolder(const std::string& relativePath) const;
+    // The file's bytes; empty when it does not exist.
+    std::string read(const std::string& relativePath) const;
+    bool exists(const std::string& relativePath) const;
+
+private:
+    std::filesystem::path path_;
+};
+
+class TestBench {
+public:
+    explicit TestBench(uint32_t displayWidthPx = 370, uint32_t displayHeightPx = 176);
+
+    Unit& unit() { return session_.unit(); }
+    SimHost& host() { return session_.host(); }
+    RecordingCanvas& canvas() { return session_.canvas(); }
+    SimSession& session() { return session_; }
+    TempFolder& root() { return root_; }
+
+    // Start-up as the host does it: rootFolder := the bench's temporary folder, then
+    // services 2, 4 and 14. Files the start-up reads must be written before.
+    void start();
+    bool started() const { return started_; }
+    // Service 15: releases, shuts down and writes the unit record.
+    void stop();
+
+    void service(int32_t code);
+    // One frame: tick (token 1) + 1, service 6, service 10.
+    void frame();
+    void frames(int count);
+    int frameCount() const { return session_.frameCount(); }
+
+    // Sets each named control variable (space-separated short names "ro+" or full variable
+    // names) to 1 and runs one frame. An unknown name fails the test.
+    void press(std::string_view names);
+    // A mouse click at face-plate pixel (x, y); returns whether a handler ran.
+    bool click(int32_t x, int32_t y);
+
+    // Starts the gauge if needed, switches the unit on and runs frames until the self-test
+    // page has handed over. Fails the test if it never does.
+    void powerOnAndSkipSelfTest();
+
+    // --- aircraft state, in plain units; each setter writes the host tokens at once ---
+    // Change fields directly, then call encodeAircraft().
+    AircraftState& aircraft() { return session_.aircraft(); }
+    void encodeAircraft() { session_.encodeAircraft(); }
+    void setPosition(double latDeg, double lonDeg);
+    void setGroundSpeed(double knots);
+    void setHeading(double magDeg);
+    void setHeading(double magDeg, double trueDeg);
+    void setMagVar(double degEast);
+    void setAltitude(double feet);
+    void setUtc(int hour, int minute, double second = 0.0);
+    void setWind(double dirTrueDeg, double knots);
+    void setPowerAvailable(bool on);
+    // Flies for `seconds` at 18 frames a second (see advanceAircraft), turning towards the
+    // last heading key event while the unit's coupling is engaged.
+    void fly(double seconds);
+
+    // --- what the last frame drew ---
+    std::vector<const DrawItem*> texts() const { return session_.canvas().texts(); }
+    // The first text item drawn with its top-left at exactly (x, y); null when none.
+    const DrawItem* itemAt(float x, float y) const;
+    // Its text, or "" when nothing was drawn there.
+    std::string textAt(float x, float y) const;
+    // The text items of one side's row, left to right: those whose top lies in the row's
+    // band (row k: 24k up to the next row; row 5 up to 150; kStatusRow: 150 to 176) and
+    // whose x lies on that side (left below 184, right from 184).
+    std::vector<const DrawItem*> rowItems(Side side, int rowIndex) const;
+    // Their texts joined in that order.
+    std::string row(Side side, int rowIndex) const;
+    // Every text item of the last frame as dump lines, for failure messages.
+    std::string dump() const;
+
+private:
+    TempFolder root_;
+    SimSession session_;
+    bool started_ = false;
+};
