@@ -1,0 +1,101 @@
+// One frame of the unit (control cycle + draw) on a canvas that discards everything, and
+// the number of heap allocations the core makes per frame, which must be 0.
+#include <benchmark/benchmark.h>
+
+#include <atomic>
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+#include <new>
+
+#include "frame/controls.h"
+#include "frame/gauge.h"
+#include "frame/unit.h"
+#include "platform/canvas/recording_canvas.h"
+#include "platform/sim/sim_host.h"
+
+// The counting operator new pairs with free() through the operator delete below.
+#pragma GCC diagnostic ignored "-Wmismatched-new-delete"
+
+namespace {
+// Only allocations made while the unit runs a service are counted; the stand-in host
+// may allocate when the bench sets its variables.
+std::atomic<long> allocationCount{0};
+std::atomic<bool> counting{false};
+}  // namespace
+
+void* operator new(std::size_t size) {
+    if (counting.load(std::memory_order_relaxed)) {
+        allocationCount.fetch_add(1, std::memory_order_relaxed);
+    }
+    if (void* p = std::malloc(size == 0 ? 1 : size)) return p;
+    throw std::bad_alloc();
+}
+void operator delete(void* p) noexcept { std::free(p); }
+void operator delete(void* p, std::size_t) noexcept { std::free(p); }
+
+namespace {
+
+struct PoweredUnit {
+    std::unique_ptr<Unit> unit = std::make_unique<Unit>();
+    SimHost host;
+    NullCanvas canvas;
+    double tick = 0;
+
+    PoweredUnit() {
+        host.attachDisplay(&canvas, 370, 176);
+        host.setToken(773, 1);
+        gaugeService(*unit, host, kServiceStart);
+        gaugeService(*unit, host, kServiceInit);
+        gaugeService(*unit, host, kServiceConnect);
+        host.setVariable(kControlVariableNames[static_cast<int>(Control::Power)], 1);
+        for (int i = 0; i < 100; ++i) frame();  // past the self-test
+    }
+    void frame() {
+        host.setToken(1, ++tick);
+        host.setToken(5, static_cast<double>(static_cast<long>(tick / 18) % 60));
+        counting = true;
+        gaugeService(*unit, host, kServiceUpdate);
+        gaugeService(*unit, host, kServiceDraw);
+        counting = false;
+    }
+};
+
+void BM_Frame(benchmark::State& state) {
+    PoweredUnit bench;
+    for (auto _ : state) bench.frame();
+}
+BENCHMARK(BM_Frame);
+
+// A frame in which a knob turns, so the handlers and events run too.
+void BM_FrameWithKnobTurn(benchmark::State& state) {
+    PoweredUnit bench;
+    const char* knob = kControlVariableNames[static_cast<int>(Control::RightOuterUp)];
+    for (auto _ : state) {
+        bench.host.setVariable(knob, 1);
+        bench.frame();
+    }
+}
+BENCHMARK(BM_FrameWithKnobTurn);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    {
+        PoweredUnit bench;
+        const char* knob = kControlVariableNames[static_cast<int>(Control::RightOuterUp)];
+        const long before = allocationCount.load();
+        constexpr int kFrames = 1000;
+        for (int i = 0; i < kFrames; ++i) {
+            bench.host.setVariable(knob, i % 7 == 0 ? 1 : 0);
+            bench.frame();
+        }
+        const long allocations = allocationCount.load() - before;
+        std::printf("heap allocations in %d frames: %ld (%.3f per frame)\n", kFrames, allocations,
+                    static_cast<double>(allocations) / kFrames);
+    }
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

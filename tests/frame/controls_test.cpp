@@ -1,0 +1,245 @@
+// The knobs and buttons as a pilot uses them: page cycles, cursor events, the D->, ALT and
+// MSG overlays, pressed images, the polled variables' write-backs and the spin counter.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "frame/controls.h"
+#include "support/test_bench.h"
+
+namespace {
+
+class ControlsTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        bench.setPowerAvailable(true);
+        bench.start();
+    }
+    PageState& page() { return bench.unit().page; }
+    TestBench bench;
+};
+
+TEST_F(ControlsTest, LeftOuterKnobCyclesTheLeftGroupsBothWays) {
+    page().leftPageGroup = PG_TRI;
+    std::vector<int32_t> up;
+    for (int i = 0; i < 8; ++i) {
+        bench.press("lo+");
+        up.push_back(page().leftPageGroup);
+    }
+    EXPECT_EQ(up, (std::vector<int32_t>{PG_MOD, PG_FPL, PG_NAV, PG_CAL, PG_STA, PG_SET, PG_OTH,
+                                        PG_TRI}));
+    std::vector<int32_t> down;
+    for (int i = 0; i < 8; ++i) {
+        bench.press("lo-");
+        down.push_back(page().leftPageGroup);
+    }
+    EXPECT_EQ(down, (std::vector<int32_t>{PG_OTH, PG_SET, PG_STA, PG_CAL, PG_NAV, PG_FPL, PG_MOD,
+                                          PG_TRI}));
+}
+
+TEST_F(ControlsTest, RightOuterKnobCyclesTheRightGroupsBothWays) {
+    page().rightPageGroup = PG_NAV;
+    std::vector<int32_t> up;
+    for (int i = 0; i < 9; ++i) {
+        bench.press("ro+");
+        up.push_back(page().rightPageGroup);
+    }
+    EXPECT_EQ(up, (std::vector<int32_t>{PG_APT, PG_VOR, PG_NDB, PG_INT, PG_SUP, PG_REF, PG_ACT,
+                                        PG_DT, PG_NAV}));
+    std::vector<int32_t> down;
+    for (int i = 0; i < 9; ++i) {
+        bench.press("ro-");
+        down.push_back(page().rightPageGroup);
+    }
+    EXPECT_EQ(down, (std::vector<int32_t>{PG_DT, PG_ACT, PG_REF, PG_SUP, PG_INT, PG_NDB, PG_VOR,
+                                          PG_APT, PG_NAV}));
+}
+
+TEST_F(ControlsTest, OuterKnobsDoNotMoveSpecialOrUnknownGroups) {
+    for (int32_t group : {int32_t{PG_MESSAGE}, int32_t{PG_SELF_TEST}, int32_t{PG_DUPLICATES}, 10, 23}) {
+        page().leftPageGroup = group;
+        runControl(bench.unit(), bench.host(), Control::LeftOuterUp);
+        runControl(bench.unit(), bench.host(), Control::LeftOuterDown);
+        EXPECT_EQ(page().leftPageGroup, group);
+    }
+    for (int32_t group : {10, 18, 0}) {
+        page().rightPageGroup = group;
+        runControl(bench.unit(), bench.host(), Control::RightOuterUp);
+        EXPECT_EQ(page().rightPageGroup, group);
+    }
+}
+
+TEST_F(ControlsTest, WithTheCursorOnOuterKnobsOnlyRaiseEvents) {
+    Unit& unit = bench.unit();
+    page().leftPageGroup = PG_FPL;
+    page().leftCursorOn = 1;
+    page().rightPageGroup = PG_APT;
+    page().rightCursorOn = 1;
+    runControl(unit, bench.host(), Control::LeftOuterUp);
+    runControl(unit, bench.host(), Control::LeftOuterDown);
+    runControl(unit, bench.host(), Control::RightOuterUp);
+    runControl(unit, bench.host(), Control::RightOuterDown);
+    EXPECT_EQ(page().leftPageGroup, PG_FPL);
+    EXPECT_EQ(page().rightPageGroup, PG_APT);
+    EXPECT_EQ(unit.events.evtLeftOuterUp, 1);
+    EXPECT_EQ(unit.events.evtLeftOuterDown, 1);
+    EXPECT_EQ(unit.events.evtRightOuterUp, 1);
+    EXPECT_EQ(unit.events.evtRightOuterDown, 1);
+}
+
+TEST_F(ControlsTest, LeftOuterKnobFromDirectToOrAltLandsOnNav) {
+    struct Case {
+        int32_t from;
+        Control knob;
+        int32_t rightCursorAfter;
+    };
+    for (const Case& c : {Case{PG_DIRECT_TO, Control::LeftOuterUp, 0},
+                          Case{PG_ALT, Control::LeftOuterUp, 0},
+                          Case{PG_DIRECT_TO, Control::LeftOuterDown, 1},
+                          Case{PG_ALT, Control::LeftOuterDown, 1}}) {
+        SCOPED_TRACE(c.from);
+        page().leftPageGroup = c.from;
+        page().leftCursorOn = 0;
+        page().rightCursorOn = 1;
+        runControl(bench.unit(), bench.host(), c.knob);
+        EXPECT_EQ(page().leftPageGroup, PG_NAV);
+        EXPECT_EQ(page().rightCursorOn, c.rightCursorAfter);
+    }
+}
+
+TEST_F(ControlsTest, EnteringNavFromCalOrFplResetsTheMapClrToggle) {
+    Unit& unit = bench.unit();
+    for (auto [from, knob, reset] : {std::tuple{PG_CAL, Control::LeftOuterDown, true},
+                                     std::tuple{PG_FPL, Control::LeftOuterUp, true},
+                                     std::tuple{PG_ALT, Control::LeftOuterUp, false}}) {
+        unit.navPages.nav5ClrToggle = 1;
+        page().leftPageGroup = from;
+        runControl(unit, bench.host(), knob);
+        EXPECT_EQ(page().leftPageGroup, PG_NAV);
+        EXPECT_EQ(unit.navPages.nav5ClrToggle, reset ? 0 : 1) << from;
+    }
+}
+
+TEST_F(ControlsTest, DirectToOpensWithTheCursorAndClosesWithBothCursorsOff) {
+    page().leftPageGroup = PG_NAV;
+    page().rightCursorOn = 1;
+    runControl(bench.unit(), bench.host(), Control::DirectTo);
+    EXPECT_EQ(page().leftPageGroup, PG_DIRECT_TO);
+    EXPECT_EQ(page().leftCursorOn, 1);
+    EXPECT_EQ(page().savedLeftPageGroup, PG_NAV);
+    EXPECT_EQ(bench.unit().events.evtDto, 1);
+    runControl(bench.unit(), bench.host(), Control::DirectTo);
+    EXPECT_EQ(page().leftPageGroup, PG_NAV);
+    EXPECT_EQ(page().leftCursorOn, 0);
+    EXPECT_EQ(page().rightCursorOn, 0);
+}
+
+TEST_F(ControlsTest, AltAndMsgReturnToTheGroupBeforeThePair) {
+    struct Case {
+        std::vector<Control> presses;
+        int32_t start;
+        int32_t end;
+        int32_t saved;
+    };
+    const Case cases[] = {
+        {{Control::Alt, Control::Msg, Control::Msg}, PG_FPL, PG_FPL, PG_FPL},
+        {{Control::Msg, Control::Alt, Control::Alt}, PG_CAL, PG_CAL, PG_CAL},
+        {{Control::Alt, Control::Alt}, PG_TRI, PG_TRI, PG_TRI},
+        // ALT over Direct-To saves Direct-To itself, so D-> then stays there.
+        {{Control::Alt, Control::Alt, Control::DirectTo}, PG_DIRECT_TO, PG_DIRECT_TO,
+         PG_DIRECT_TO},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.start);
+        page().leftPageGroup = c.start;
+        page().leftCursorOn = 1;
+        page().rightCursorOn = 1;
+        for (Control control : c.presses) runControl(bench.unit(), bench.host(), control);
+        EXPECT_EQ(page().leftPageGroup, c.end);
+        EXPECT_EQ(page().savedLeftPageGroup, c.saved);
+    }
+    EXPECT_EQ(page().leftCursorOn, 0);
+    EXPECT_EQ(page().rightCursorOn, 0);
+}
+
+TEST_F(ControlsTest, PolledControlsRunInTableOrderAndAreWrittenBack) {
+    SimHost& host = bench.host();
+    // D-> is polled before ALT: Direct-To opens over NAV, then ALT opens over Direct-To.
+    page().leftPageGroup = PG_NAV;
+    bench.press("alt dto push pwr");
+    EXPECT_EQ(page().savedLeftPageGroup, PG_DIRECT_TO);
+    EXPECT_EQ(page().leftPageGroup, PG_SELF_TEST);  // the power knob comes last
+    for (const char* name : kControlVariableNames) EXPECT_EQ(host.variable(name), 0.0) << name;
+    EXPECT_EQ(host.variable(kRightInnerKnobPositionName), 0.0);
+    EXPECT_EQ(host.variable(kPowerKnobPositionName), 1.0);
+    bench.press("push");
+    EXPECT_EQ(host.variable(kRightInnerKnobPositionName), 1.0);
+}
+
+TEST_F(ControlsTest, MouseClicksRunHandlersWithoutWritingPositions) {
+    SimHost& host = bench.host();
+    EXPECT_TRUE(bench.click(728, 213));  // the push area inside the inner knob
+    EXPECT_EQ(bench.unit().page.rightInnerKnobState, 0);
+    EXPECT_TRUE(bench.click(700, 40));
+    EXPECT_EQ(bench.unit().power.powerOn, 1);
+    EXPECT_FALSE(host.variableExists(kRightInnerKnobPositionName) &&
+                 host.variable(kRightInnerKnobPositionName) != 0.0);
+    EXPECT_EQ(host.variable(kPowerKnobPositionName), 0.0);
+}
+
+TEST_F(ControlsTest, PressedImageShowsOnFiveControlCycles) {
+    SimHost& host = bench.host();
+    host.setVariable(kControlVariableNames[static_cast<int>(Control::DirectTo)], 1);
+    std::vector<bool> shown;
+    for (int i = 0; i < 7; ++i) {
+        bench.service(6);
+        shown.push_back(!host.elementHidden(4));
+    }
+    EXPECT_EQ(shown, (std::vector<bool>{true, true, true, true, true, false, false}));
+    EXPECT_TRUE(host.elementHidden(2));  // CLR was never pressed
+}
+
+TEST_F(ControlsTest, KnobAndPowerElementsFollowTheirState) {
+    SimHost& host = bench.host();
+    bench.frame();
+    EXPECT_TRUE(host.elementHidden(8));  // pushed in
+    EXPECT_TRUE(host.elementHidden(9));  // off
+    bench.press("push pwr msg");
+    EXPECT_FALSE(host.elementHidden(8));
+    EXPECT_FALSE(host.elementHidden(9));
+    EXPECT_FALSE(host.elementHidden(10));
+}
+
+TEST_F(ControlsTest, PowerOffKeepsPagesAndPowerOnRestartsTheSelfTest) {
+    bench.powerOnAndSkipSelfTest();
+    page().rightPageGroup = PG_VOR;
+    bench.unit().nav.fuelUsed1 = 12.0;
+    bench.press("pwr");
+    EXPECT_EQ(bench.unit().power.powerOn, 0);
+    EXPECT_EQ(page().leftPageGroup, PG_NAV);
+    EXPECT_DOUBLE_EQ(bench.unit().nav.fuelUsed1, 12.0);
+    bench.press("pwr");
+    EXPECT_EQ(page().leftPageGroup, PG_SELF_TEST);
+    EXPECT_EQ(page().rightPageGroup, PG_VOR);
+    EXPECT_DOUBLE_EQ(bench.unit().nav.fuelUsed1, 0.0);
+}
+
+TEST_F(ControlsTest, SpinCountRisesOncePerBurstAndFallsBackAfterFifteenDraws) {
+    bench.powerOnAndSkipSelfTest();
+    SpinCounter& spin = bench.unit().spin;
+    bench.press("li+");
+    bench.frames(2);
+    EXPECT_EQ(spin.leftInnerSpinCount, 1);
+    bench.press("li+");
+    bench.press("li-");
+    bench.frames(2);
+    EXPECT_EQ(spin.leftInnerSpinCount, 2);
+    bench.frames(12);
+    EXPECT_EQ(spin.leftInnerSpinCount, 2);
+    bench.frames(1);
+    EXPECT_EQ(spin.leftInnerSpinCount, 0);
+    EXPECT_EQ(spin.leftInnerSpinWindow, 0);
+}
+
+}  // namespace

@@ -1,0 +1,115 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <sstream>
+#include <string>
+
+#include "frame/unit.h"
+#include "frame/unit_record.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+class UnitRecordTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        root_ = fs::temp_directory_path() /
+                ("tarnwick-record-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+                 "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(root_);
+        fs::create_directories(root_ / "Brindle");
+        unit_ = std::make_unique<Unit>();
+        std::snprintf(unit_->rootFolder, sizeof unit_->rootFolder, "%s", root_.c_str());
+    }
+    void TearDown() override { fs::remove_all(root_); }
+
+    void writeRecord(const std::string& text) {
+        std::ofstream(root_ / "Brindle" / "vgr27a.ini", std::ios::binary) << text;
+    }
+    std::string readRecord() {
+        std::ifstream in(root_ / "Brindle" / "vgr27a.ini", std::ios::binary);
+        std::stringstream text;
+        text << in.rdbuf();
+        return text.str();
+    }
+
+    fs::path root_;
+    std::unique_ptr<Unit> unit_;
+};
+
+TEST_F(UnitRecordTest, ReadsStoredTimeAndCountsThisLoadAsACycle) {
+    struct Case {
+        const char* file;
+        double hours;
+        int cycles;
+    };
+    const Case cases[] = {
+        {"TotalTime= 12.5\nPowerCycle=7\n", 12.5, 8},
+        {"TotalTime=12.5\r\nPowerCycle=7\r\n", 12.5, 8},
+        {"; written by hand\nTotalTime=3.0\nPowerCycle=2\n", 3.0, 3},
+        // Each line that is not a comment counts, so a line after the count adds one.
+        {"TotalTime=1.0\nPowerCycle=4\nExtra=1\n", 1.0, 6},
+        {"totaltime=2.5\npowercycle=9\n", 2.5, 10},
+        {"TotalTime=abc\nPowerCycle=x\n", 0.0, 1},
+        {"", 0.0, 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.file);
+        unit_ = std::make_unique<Unit>();
+        std::snprintf(unit_->rootFolder, sizeof unit_->rootFolder, "%s", root_.c_str());
+        writeRecord(c.file);
+        readUnitRecord(*unit_);
+        EXPECT_DOUBLE_EQ(unit_->record.totalTimeHours, c.hours);
+        EXPECT_EQ(unit_->record.powerCycles, c.cycles);
+    }
+}
+
+TEST_F(UnitRecordTest, OverlongLineTailDoesNotCountAsALine) {
+    writeRecord("TotalTime=4.0\n" + std::string(700, 'x') + "\nPowerCycle=3\n");
+    readUnitRecord(*unit_);
+    EXPECT_EQ(unit_->record.powerCycles, 4);
+    EXPECT_DOUBLE_EQ(unit_->record.totalTimeHours, 4.0);
+}
+
+TEST_F(UnitRecordTest, MissingFileKeepsDefaults) {
+    readUnitRecord(*unit_);
+    EXPECT_DOUBLE_EQ(unit_->record.totalTimeHours, 0.0);
+    EXPECT_EQ(unit_->record.powerCycles, 1);
+}
+
+TEST_F(UnitRecordTest, WritesTimeFiveWideAndTheCount) {
+    EXPECT_TRUE(writeUnitRecord(*unit_));
+    EXPECT_EQ(readRecord(), "TotalTime=  0.0\nPowerCycle=1\n");
+
+    unit_->record.totalTimeHours = 12.5;
+    unit_->record.secondsCounter = 1800;
+    unit_->record.powerCycles = 8;
+    EXPECT_TRUE(writeUnitRecord(*unit_));
+    EXPECT_EQ(readRecord(), "TotalTime= 13.0\nPowerCycle=8\n");
+
+    // What was written reads back as one more cycle.
+    auto again = std::make_unique<Unit>();
+    std::snprintf(again->rootFolder, sizeof again->rootFolder, "%s", root_.c_str());
+    readUnitRecord(*again);
+    EXPECT_DOUBLE_EQ(again->record.totalTimeHours, 13.0);
+    EXPECT_EQ(again->record.powerCycles, 9);
+}
+
+TEST_F(UnitRecordTest, MissingFolderWritesNothingAndLeavesNoTemporary) {
+    fs::remove_all(root_ / "Brindle");
+    EXPECT_FALSE(writeUnitRecord(*unit_));
+    EXPECT_FALSE(fs::exists(root_ / "Brindle"));
+}
+
+TEST_F(UnitRecordTest, FailedWriteKeepsTheOldRecord) {
+    writeRecord("TotalTime= 5.0\nPowerCycle=2\n");
+    // A directory where the temporary file would go makes the write fail.
+    fs::create_directories(root_ / "Brindle" / "vgr27a.ini.tmp");
+    EXPECT_FALSE(writeUnitRecord(*unit_));
+    EXPECT_EQ(readRecord(), "TotalTime= 5.0\nPowerCycle=2\n");
+}
+
+}  // namespace
