@@ -1,9 +1,79 @@
-// The flight plan store, the active route and the state of the plan and trip pages.
+// The flight plan store, the active route and the state of the plan pages.
+//
+// FPL 0 is the active route; the store's slot 1 is the simulator's own plan, slots
+// 2..blankPlanIndex-1 the route files, slot blankPlanIndex the blank plan in which new
+// plans are built and FPL 0 is edited. A plan's lastIndex is its number of waypoints
+// minus one; an empty plan has lastIndex 0 and an empty ident in entry 0.
 #pragma once
 
 #include <cstdint>
 
+#include "fpl/plan_waypoint.h"
+#include "frame/fixed_table.h"
+
+constexpr int kPlanWaypointCount = 201;  // entries 0..200 of every plan
+constexpr int kPlanStoreSlots = 203;     // FPL numbers 0..202 (slot 0 unused)
+constexpr int kPlanNameSize = 64;        // route file names, extension included
+constexpr int kPlanEntryMaxChars = 5;    // identifiers entered on the unit
+
+struct FlightPlan {
+    char name[kPlanNameSize];
+    char firstIdent[kPlanIdentSize];
+    char lastIdent[kPlanIdentSize];
+    int32_t lastIndex;
+    PlanWaypoint waypoints[kPlanWaypointCount];
+};
+
+// Slot index = FPL number. All-zero slots are empty plans.
+struct PlanStore {
+    FixedTable<FlightPlan> slots{kPlanStoreSlots};
+
+    // The slot of FPL `number`, or null outside 1..202.
+    FlightPlan* plan(int32_t number) {
+        return number >= 1 ? slots.at(static_cast<size_t>(number)) : nullptr;
+    }
+};
+
+// FPL 0, the route navigation flies. Its last index is FplState::activeLastIndex.
+struct ActiveRoute {
+    PlanWaypoint waypoints[kPlanWaypointCount];
+};
+
+// A file is read here before it is copied into a plan slot.
+struct RouteScratch {
+    FixedTable<PlanWaypoint> waypoints{kPlanWaypointCount};
+    int32_t lastIndex = -1;  // -1 = empty
+};
+
+enum StoredPlanChoice : int32_t {
+    kChoiceUse = 0,
+    kChoiceInvert = 1,
+};
+
 struct FplState {
-    int32_t selectedPlan = 0;
-    int32_t blankPlanIndex = 0;
+    int32_t selectedPlan = 0;    // FPL shown, 0..blankPlanIndex
+    int32_t blankPlanIndex = 0;  // set by the folder scan
+    PlanStore store;
+    ActiveRoute activeRoute;
+    int32_t activeLastIndex = -1;  // -1 = no waypoint
+    RouteScratch scratch;
+
+    // Plan editor.
+    int32_t planCursorRow = 0;   // -2, -1 the command line; 0..lastIndex a waypoint row
+    int32_t planScrollTop = 0;   // first waypoint row shown
+    int32_t planEditState = 0;   // 0 new plan, 1 unchanged copy of FPL 0, 2+ changed copy
+    int32_t deletePending = 0;   // "DEL" prompt on the cursor row
+    int32_t confirmPending = 0;  // 1 a found waypoint waits for ENT, 2 one from the REF page
+    int32_t storedPlanChoice = kChoiceUse;
+
+    // Identifier entry on the blank plan: the entered prefix, the character at the cursor
+    // (an empty text for candidate 1), its place in the candidate list (the database's
+    // planChars; 0 = no entry) and the number of characters entered.
+    char planEntryText[kPlanEntryMaxChars + 1] = {};
+    char planEntryChar[2] = {};
+    int32_t planCandidateIndex = 0;
+    int32_t planEntryCount = 0;
+    // The SUP page's coordinate line while a user waypoint is being created: 1 latitude,
+    // 2 longitude. The SUP page and the plan editor share confirmPending for that flow.
+    int32_t supLine = 0;
 };

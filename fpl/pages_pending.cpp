@@ -2,8 +2,6 @@
 #include "fpl/fpl_hooks.h"
 #include "frame/pages.h"
 
-void scanFlightPlanFolder(Unit&) {}
-void importSimulatorPlan(Unit&, Host&) {}
 
 void drawTriPage(Unit&, Host&, Canvas&, float) {}
 void drawFplPage(Unit&, Host&, Canvas&, float) {}

@@ -1,0 +1,36 @@
+// Route files: the ".RTE" text files of the FlightPlans folder that hold the stored
+// plans, and the folder scan that fills the plan store at start.
+//
+// A route file is a "[FlightPlan]" line followed by one waypoint per line: ident,
+// latitude, longitude, type and frequency ("---" for none), whitespace-separated, then
+// up to two further columns that are carried but not shown. Lines whose first field
+// begins with ";" are comments. The unit writes lines with CR LF ends.
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+
+#include "fpl/plan_waypoint.h"
+
+struct Unit;
+
+constexpr int kRouteLineMaxChars = 148;
+constexpr int kMaxListedPlanIndex = 198;  // FPL 2..198: at most 197 files are listed
+inline constexpr const char* kImportFileName = "temp.rte";
+
+// Fills `waypoint` from the fields of one waypoint line. Returns false for a line
+// without a field.
+bool parseRouteLine(std::string_view line, PlanWaypoint& waypoint);
+
+// Reads the FlightPlans folder file `name` into the route scratch; a ".PLN" file is
+// first converted into "temp.rte". The scratch stays empty when nothing can be read.
+void loadRouteFile(Unit& unit, const char* name);
+
+// Saves FPL 0 as a new stored plan and a new route file named after its first and final
+// identifiers. Returns false when the store is full (nothing changes) or when the file
+// could not be written (the plan is kept in the store all the same).
+enum class SaveResult { Saved, StoreFull, NotWritten };
+SaveResult saveRouteFile(Unit& unit);
+
+// The name a save would use for FPL 0 without its extension, written into `out`.
+void routeFileStem(Unit& unit, char* out, int size);

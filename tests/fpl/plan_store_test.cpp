@@ -1,0 +1,144 @@
+// Plan operations: insert, delete, activate forward and inverted, store FPL 0, and the
+// simulator plan import.
+#include "fpl/plan_store.h"
+
+#include <gtest/gtest.h>
+
+#include "fpl/fpl_hooks.h"
+#include "fpl_fixture.h"
+#include "platform/sim/sim_flight_plan.h"
+#include "platform/sim/sim_host.h"
+
+namespace {
+
+// A store with FPL 2 = A B C and the blank plan at 3.
+void storeWithOnePlan(Unit& unit) {
+    FplState& fpl = unit.fpl;
+    fpl.blankPlanIndex = 3;
+    FlightPlan& plan = *fpl.store.plan(2);
+    const char* idents[] = {"A", "B", "C"};
+    for (int i = 0; i < 3; ++i) plan.waypoints[i] = makeWaypoint(idents[i], i, -i);
+    plan.lastIndex = 2;
+    clearPlanSlot(*fpl.store.plan(3));
+}
+
+TEST(PlanOperations, UseForwardAndInvertedSetTheActiveLeg) {
+    FplFixture f;
+    storeWithOnePlan(*f.unit);
+    f.unit->fpl.selectedPlan = 2;
+    f.unit->nav.departureHour = 10.0;
+    ASSERT_TRUE(useFlightPlan(*f.unit, PlanOrder::Inverted));
+    EXPECT_EQ(activeIdents(*f.unit), (std::vector<std::string>{"C", "B", "A"}));
+    EXPECT_EQ(f.unit->nav.activeToIndex, 1);
+    EXPECT_EQ(f.unit->nav.departureHour, -1.0);
+    EXPECT_EQ(f.unit->fpl.activeRoute.waypoints[0].latitude, 2.0);
+
+    ASSERT_TRUE(useFlightPlan(*f.unit, PlanOrder::Forward));
+    EXPECT_EQ(activeIdents(*f.unit), (std::vector<std::string>{"A", "B", "C"}));
+
+    // The blank plan with nothing in it activates nothing.
+    f.unit->fpl.selectedPlan = 3;
+    EXPECT_FALSE(useFlightPlan(*f.unit, PlanOrder::Forward));
+    EXPECT_EQ(f.unit->fpl.activeLastIndex, 2);
+}
+
+TEST(PlanOperations, InsertIntoBlankPlanReusesEmptyRowsAndStopsWhenFull) {
+    FplFixture f;
+    storeWithOnePlan(*f.unit);
+    FplState& fpl = f.unit->fpl;
+    fpl.selectedPlan = 3;
+    FlightPlan& blank = f.plan(3);
+
+    // Into the empty plan: the new waypoint goes before the empty row.
+    ASSERT_TRUE(insertPlanWaypoint(*f.unit, 0, makeWaypoint("KSEA")));
+    EXPECT_EQ(planIdents(blank), (std::vector<std::string>{"KSEA", ""}));
+    // An empty row inserted in the middle is overwritten by the next insert there.
+    ASSERT_TRUE(insertPlanWaypoint(*f.unit, 0, PlanWaypoint{}));
+    ASSERT_TRUE(insertPlanWaypoint(*f.unit, 0, makeWaypoint("OLM")));
+    EXPECT_EQ(planIdents(blank), (std::vector<std::string>{"OLM", "KSEA", ""}));
+
+    ASSERT_TRUE(deletePlanWaypoint(*f.unit, 0));
+    EXPECT_EQ(planIdents(blank), (std::vector<std::string>{"KSEA", ""}));
+    ASSERT_TRUE(deletePlanWaypoint(*f.unit, 1));  // the final row: only the count falls
+    EXPECT_EQ(planIdents(blank), (std::vector<std::string>{"KSEA"}));
+    EXPECT_FALSE(deletePlanWaypoint(*f.unit, 5));
+
+    while (blank.lastIndex < kPlanWaypointCount - 1) {
+        ASSERT_TRUE(insertPlanWaypoint(*f.unit, blank.lastIndex + 1, makeWaypoint("X")));
+    }
+    EXPECT_FALSE(insertPlanWaypoint(*f.unit, 3, makeWaypoint("Y")));
+    EXPECT_EQ(blank.lastIndex, kPlanWaypointCount - 1);
+    EXPECT_STREQ(blank.waypoints[3].ident, "X");
+    EXPECT_FALSE(insertPlanWaypoint(*f.unit, -1, makeWaypoint("Y")));
+}
+
+TEST(PlanOperations, InsertIntoActiveRouteAndStoreIt) {
+    FplFixture f;
+    storeWithOnePlan(*f.unit);
+    setActiveRoute(*f.unit, {"A", "C"});
+    f.unit->fpl.selectedPlan = 0;
+    PlanWaypoint b = makeWaypoint("B");
+    copyPlanText(b.reservedText1, "x");
+    b.recordIndex = 7;
+    ASSERT_TRUE(insertPlanWaypoint(*f.unit, 1, b));
+    EXPECT_EQ(activeIdents(*f.unit), (std::vector<std::string>{"A", "B", "C"}));
+    // Copies between plans leave the first reserved text and the record index behind.
+    EXPECT_STREQ(f.unit->fpl.activeRoute.waypoints[1].reservedText1, "");
+    EXPECT_EQ(f.unit->fpl.activeRoute.waypoints[1].recordIndex, 0);
+
+    f.unit->fpl.selectedPlan = 3;
+    ASSERT_TRUE(storeActiveRoute(*f.unit));
+    EXPECT_EQ(planIdents(f.plan(3)), (std::vector<std::string>{"A", "B", "C"}));
+}
+
+TEST(SimulatorPlan, ImportsTheHostBlockIntoFpl1) {
+    FplFixture f;
+    SimHost host;
+    storeWithOnePlan(*f.unit);
+    setSimFlightPlan(host, {{"KSEA", 47.44944, -122.30944}, {"LONGIDENT", 45.5, 122.5}});
+    importSimulatorPlan(*f.unit, host);
+    const FlightPlan& plan = f.plan(1);
+    ASSERT_EQ(plan.lastIndex, 1);
+    EXPECT_STREQ(plan.waypoints[0].ident, "KSEA");
+    EXPECT_STREQ(plan.waypoints[1].ident, "LONGIDEN");  // eight characters in the block
+    EXPECT_NEAR(plan.waypoints[0].latitude, 47.44944, 1e-4);
+    EXPECT_NEAR(plan.waypoints[0].longitude, -122.30944, 1e-6);
+    EXPECT_NEAR(plan.waypoints[1].longitude, 122.5, 1e-6);
+    EXPECT_STREQ(plan.lastIdent, "LONGIDEN");
+}
+
+TEST(SimulatorPlan, MissingShortOrEmptyBlocksGiveNoRoute) {
+    std::vector<std::vector<uint8_t>> blocks = {
+        buildSimFlightPlanBlock({{"KSEA", 47, -122}}),  // one waypoint
+        std::vector<uint8_t>(200, 0),                    // count 0, no list
+        {16, 0, 0, 0},                                   // size word below 184
+    };
+    blocks.push_back(buildSimFlightPlanBlock({{"A", 1, 1}, {"B", 2, 2}}));  // no list address
+    for (size_t i = 0; i <= blocks.size(); ++i) {
+        SCOPED_TRACE(i);
+        FplFixture f;
+        SimHost host;
+        storeWithOnePlan(*f.unit);
+        if (i < blocks.size()) {
+            std::vector<uint8_t> block = blocks[i];
+            if (block.size() < 184) block.resize(184, 0);  // readable, but its size word says less
+            host.setDataBlock("FS2002 GPS DATA", block);
+        }
+        importSimulatorPlan(*f.unit, host);
+        EXPECT_EQ(activeIdents(*f.unit), (std::vector<std::string>{"No Rte", "End"}));
+        EXPECT_EQ(planIdents(f.plan(1)), (std::vector<std::string>{"No Rte", "End"}));
+    }
+}
+
+TEST(SimulatorPlan, LongPlansAreCutToTheSlot) {
+    FplFixture f;
+    SimHost host;
+    std::vector<SimPlanWaypoint> many;
+    for (int i = 0; i < 300; ++i) many.push_back({"W" + std::to_string(i), 1.0, 2.0});
+    setSimFlightPlan(host, many);
+    importSimulatorPlan(*f.unit, host);
+    EXPECT_EQ(f.plan(1).lastIndex, kPlanWaypointCount - 1);
+    EXPECT_STREQ(f.plan(1).waypoints[200].ident, "W200");
+}
+
+}  // namespace
