@@ -27,6 +27,12 @@ public:
     virtual void scaleTransform(float sx, float sy) = 0;
     virtual void translateTransform(float dx, float dy) = 0;
 
+    // Rendering settings the draw routine sets once per draw (GDI+ values: smoothing
+    // mode 2 is high quality, text rendering hint 4 is anti-alias). Backends without
+    // such settings ignore them.
+    virtual void setSmoothingMode(int /*mode*/) {}
+    virtual void setTextRenderingHint(int /*hint*/) {}
+
     virtual void clear(uint32_t argb) = 0;
     virtual void setClip(float x, float y, float w, float h) = 0;
     virtual void resetClip() = 0;

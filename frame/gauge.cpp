@@ -17,6 +17,9 @@
 
 namespace {
 
+constexpr int kSmoothingHighQuality = 2;
+constexpr int kTextAntiAlias = 4;
+
 void takeRootFolder(Unit& unit, Host& host) {
     if (unit.rootFolder[0] != '\0') return;
     if (!host.currentDirectory(unit.rootFolder, sizeof unit.rootFolder)) unit.rootFolder[0] = '\0';
@@ -90,11 +93,13 @@ void drawDisplay(Unit& unit, Host& host, Canvas& canvas, uint32_t widthPx, uint3
     unit.display.displaySize[1] = heightPx;
     canvas.resetTransform();
     canvas.resetClip();
+    canvas.setSmoothingMode(kSmoothingHighQuality);
     canvas.clear(kTransparent);
     if (unit.nav.powerAvailable == 0 || unit.power.powerOn == 0) {
         canvas.clear(kTransparent);
         return;
     }
+    canvas.setTextRenderingHint(kTextAntiAlias);
     unit.mapScalePixels = mapScaleFor(unit);
     drawLeftPage(unit, host, canvas);
     // The self-test page owns the whole display; the message page hides the right page.
