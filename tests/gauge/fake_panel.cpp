@@ -57,7 +57,20 @@ void dataBlock(TokenRecord* record, const char* name) {
         std::strcmp(name, "FS2002 GPS DATA") == 0 ? thePanel.gpsDataBlock : nullptr;
 }
 
+// Token 61 arrives in the same record every time, carrying the previous read in its last
+// field as this host keeps it; every other read arrives in a zeroed record.
 void readToken(TokenRecord* record) {
+    if (record->token == 61) {
+        // A record that lost what this host wrote into it last time is a new record.
+        if (thePanel.airspeedReads > 0 && record->value != thePanel.tokens[61]) {
+            ++thePanel.airspeedRecordChanges;
+        }
+        ++thePanel.airspeedReads;
+        record->previous = record->value;
+    } else if (record->dataPointer != nullptr || record->valueType != 0 ||
+               record->value != 0.0 || record->previous != 0.0) {
+        ++thePanel.unexpectedCalls;
+    }
     if (record->token < static_cast<uint32_t>(kTokenCount)) {
         record->value = thePanel.tokens[record->token];
     }

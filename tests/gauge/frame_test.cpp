@@ -105,6 +105,7 @@ void checkStartup(const Gauge& g) {
 
 void checkUnpoweredDisplay(const Gauge& g, surface::Surface& s) {
     fake::panel().tokens[773] = 1.0;
+    fake::panel().tokens[61] = 100.0;
     for (int i = 0; i < 3; ++i) {
         surface::fill(s, kSentinel);
         frame(g);
@@ -291,6 +292,8 @@ void checkFrames(const Gauge& g, const char* rootFolder) {
     checkStretchedDisplay(g, s);
     checkDisconnect(g, s, record);
     CHECK(fake::panel().unexpectedCalls == 0);
+    CHECK(fake::panel().airspeedReads > 10);
+    CHECK(fake::panel().airspeedRecordChanges == 0);
     put<void*>(g.element(1), kStaticImageDc, nullptr);
     surface::destroy(s);
 }

@@ -39,6 +39,8 @@ constexpr size_t kMouseRectSize = 52;
 
 // Checks every record, table and value the host reads from the module.
 void checkLayouts(const Gauge& gauge);
+// Checks the GDI+ canvas on a surface of its own.
+void checkCanvas();
 // Runs the services and frames and checks the panel traffic and the display.
 void checkFrames(const Gauge& gauge, const char* rootFolder);
 

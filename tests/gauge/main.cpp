@@ -36,6 +36,7 @@ int main(int argc, char** argv) {
     if (gauge.callback == nullptr) return 1;
 
     gauge_test::checkLayouts(gauge);
+    gauge_test::checkCanvas();
     gauge_test::checkFrames(gauge, root);
 
     FreeLibrary(dll);
