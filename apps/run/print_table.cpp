@@ -1,0 +1,61 @@
+#include "apps/run/print_table.h"
+
+#include <cstdio>
+
+#include "frame/unit.h"
+
+namespace {
+
+// clang-format off
+const PrintField kPrintFields[] = {
+    {"powerOn",            [](const Unit& u) { return wholeValue(u.power.powerOn); }},
+    {"leftPageGroup",      [](const Unit& u) { return wholeValue(u.page.leftPageGroup); }},
+    {"rightPageGroup",     [](const Unit& u) { return wholeValue(u.page.rightPageGroup); }},
+    {"savedLeftPageGroup", [](const Unit& u) { return wholeValue(u.page.savedLeftPageGroup); }},
+    {"leftCursorOn",       [](const Unit& u) { return wholeValue(u.page.leftCursorOn); }},
+    {"rightCursorOn",      [](const Unit& u) { return wholeValue(u.page.rightCursorOn); }},
+    {"leftNavPage",        [](const Unit& u) { return wholeValue(u.page.leftNavPage); }},
+    {"rightNavPage",       [](const Unit& u) { return wholeValue(u.page.rightNavPage); }},
+    {"rightInnerKnobState", [](const Unit& u) { return wholeValue(u.page.rightInnerKnobState); }},
+    {"blinkPhase",         [](const Unit& u) { return wholeValue(u.nav.blinkPhase); }},
+    {"selfTestTicks",      [](const Unit& u) { return wholeValue(u.power.selfTestTicks); }},
+    {"totalTimeHours",     [](const Unit& u) { return realValue(u.record.totalTimeHours); }},
+    {"secondsCounter",     [](const Unit& u) { return realValue(u.record.secondsCounter); }},
+    {"powerCycles",        [](const Unit& u) { return wholeValue(u.record.powerCycles); }},
+    {"mapScalePixels",     [](const Unit& u) { return wholeValue(u.mapScalePixels); }},
+    {"pressedTimer",       [](const Unit& u) { return wholeValue(u.pressed.pressedTimer); }},
+    {"activeToIndex",      [](const Unit& u) { return wholeValue(u.nav.activeToIndex); }},
+    {"directToActive",     [](const Unit& u) { return wholeValue(u.nav.directToActive); }},
+    {"selectedPlan",       [](const Unit& u) { return wholeValue(u.fpl.selectedPlan); }},
+    {"blankPlanIndex",     [](const Unit& u) { return wholeValue(u.fpl.blankPlanIndex); }},
+    {"distanceToGo",       [](const Unit& u) { return realValue(u.nav.distanceToGo); }},
+    {"desiredTrack",       [](const Unit& u) { return realValue(u.nav.desiredTrack); }},
+    {"bearingToWaypoint",  [](const Unit& u) { return realValue(u.nav.bearingToWaypoint); }},
+    {"presentLat",         [](const Unit& u) { return realValue(u.nav.presentLat); }},
+    {"presentLon",         [](const Unit& u) { return realValue(u.nav.presentLon); }},
+    {"groundSpeedKt",      [](const Unit& u) { return realValue(u.nav.groundSpeedKt); }},
+    {"headingMag",         [](const Unit& u) { return realValue(u.nav.headingMag); }},
+    {"lnavEngaged",        [](const Unit& u) { return wholeValue(u.nav.lnavEngaged); }},
+    {"powerAvailable",     [](const Unit& u) { return wholeValue(u.nav.powerAvailable); }},
+};
+// clang-format on
+
+}  // namespace
+
+const PrintField* findPrintField(std::string_view name) {
+    for (const PrintField& field : kPrintFields) {
+        if (name == field.name) return &field;
+    }
+    return nullptr;
+}
+
+std::string formatPrintField(const PrintField& field, const Unit& unit) {
+    PrintValue value = field.read(unit);
+    char text[64];
+    if (value.whole) {
+        std::snprintf(text, sizeof text, "%lld", static_cast<long long>(value.integer));
+    } else {
+        std::snprintf(text, sizeof text, "%.10g", value.real);
+    }
+    return std::string(field.name) + "=" + text;
+}
