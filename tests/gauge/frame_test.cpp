@@ -58,8 +58,11 @@ void frame(const Gauge& g) {
 
 void checkRecordsFilledOnlyByHost(const Gauge& g) {
     // Before the host stores its table every call must find nothing to call and go on.
+    // A display element without a device context draws nothing but is still marked.
     g.service(6);
+    g.setElementFlags(1, g.elementFlags(1) | 0x80000000u);
     g.service(10);
+    CHECK(g.elementFlags(1) == 0x24);
     g.service(3);
     g.service(99);
     CHECK(at<void*>(g.imports, 4) == nullptr);
