@@ -34,9 +34,10 @@ Unit* unit() noexcept {
 
 }  // namespace
 
-void gaugeCallback(GaugeHeader*, int32_t service, uintptr_t) noexcept {
+void gaugeCallback(GaugeHeader* header, int32_t service, uintptr_t) noexcept {
     Unit* state = unit();
     if (state == nullptr) return;
+    panelHost.useHeader(header);
     try {
         gaugeService(*state, panelHost, service);
     } catch (...) {

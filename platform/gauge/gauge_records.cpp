@@ -40,10 +40,10 @@ extern StaticImageElement faceElement;
 extern StaticImageElement displayElement;
 extern IconElement iconElements[9];
 
-ElementHeader* headerElements[1] = {&faceElement.header};
-ElementHeader* faceNext[2] = {&displayElement.header, nullptr};
-ElementHeader* displayNext[2] = {&iconElements[0].header, nullptr};
-ElementHeader* iconNext[9][2] = {
+constinit ElementHeader* headerElements[1] = {&faceElement.header};
+constinit ElementHeader* faceNext[2] = {&displayElement.header, nullptr};
+constinit ElementHeader* displayNext[2] = {&iconElements[0].header, nullptr};
+constinit ElementHeader* iconNext[9][2] = {
     {&iconElements[1].header, nullptr}, {&iconElements[2].header, nullptr},
     {&iconElements[3].header, nullptr}, {&iconElements[4].header, nullptr},
     {&iconElements[5].header, nullptr}, {&iconElements[6].header, nullptr},
@@ -62,8 +62,8 @@ constexpr StaticImageElement makeImage(uint32_t resourceId, int32_t x, int32_t y
     return image;
 }
 
-StaticImageElement faceElement = makeImage(9730, 0, 0, 0, faceNext);
-StaticImageElement displayElement = makeImage(9728, 217, 19, kDisplayFlags, displayNext);
+constinit StaticImageElement faceElement = makeImage(9730, 0, 0, 0, faceNext);
+constinit StaticImageElement displayElement = makeImage(9728, 217, 19, kDisplayFlags, displayNext);
 
 constexpr IconElement makeIcon(int index, ElementHeader** next) {
     IconElement icon{};
@@ -75,7 +75,7 @@ constexpr IconElement makeIcon(int index, ElementHeader** next) {
     return icon;
 }
 
-IconElement iconElements[9] = {
+constinit IconElement iconElements[9] = {
     makeIcon(0, iconNext[0]), makeIcon(1, iconNext[1]), makeIcon(2, iconNext[2]),
     makeIcon(3, iconNext[3]), makeIcon(4, iconNext[4]), makeIcon(5, iconNext[5]),
     makeIcon(6, iconNext[6]), makeIcon(7, iconNext[7]), makeIcon(8, iconNext[8]),
@@ -135,7 +135,7 @@ constexpr std::array<MouseRect, mouseRectCount()> buildMouseRects() {
 
 }  // namespace
 
-std::array<MouseRect, mouseRectCount()> mouseRects = buildMouseRects();
+constinit std::array<MouseRect, mouseRectCount()> mouseRects = buildMouseRects();
 
 constexpr GaugeHeader makeHeader() {
     GaugeHeader header{};
@@ -155,13 +155,13 @@ constexpr GaugeHeader makeHeader() {
     return header;
 }
 
-GaugeHeader gaugeHeader = makeHeader();
+constinit GaugeHeader gaugeHeader = makeHeader();
 
 }  // namespace gauge
 
 extern "C" {
 
-__declspec(dllexport) gauge::LinkageRecord Linkage = {
+__declspec(dllexport) constinit gauge::LinkageRecord Linkage = {
     .moduleId = 0x13,
     .moduleInit = &gauge::moduleInit,
     .moduleDeinit = &gauge::moduleDeinit,
@@ -171,7 +171,7 @@ __declspec(dllexport) gauge::LinkageRecord Linkage = {
     .gaugeTable = {&gauge::gaugeHeader, nullptr},
 };
 
-__declspec(dllexport) gauge::ImportTableRecord ImportTable = {
+__declspec(dllexport) constinit gauge::ImportTableRecord ImportTable = {
     .importId = 0x0F,
     .panelServices = nullptr,
     .endId = 0,

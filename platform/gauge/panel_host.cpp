@@ -85,12 +85,12 @@ int32_t PanelHost::skipDrawQuery() {
 }
 
 const char* PanelHost::gaugeParameters() {
-    return header_.parameters != nullptr ? header_.parameters : "";
+    return header_->parameters != nullptr ? header_->parameters : "";
 }
 
 ElementHeader* PanelHost::element(int index) const {
-    if (index < 0 || header_.elements == nullptr) return nullptr;
-    ElementHeader* current = header_.elements[0];
+    if (index < 0 || header_->elements == nullptr) return nullptr;
+    ElementHeader* current = header_->elements[0];
     for (int i = 0; i < index && current != nullptr; ++i) {
         current = current->nextElements != nullptr ? current->nextElements[0] : nullptr;
     }

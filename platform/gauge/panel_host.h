@@ -17,7 +17,14 @@ class GdiplusCanvas;
 class PanelHost final : public Host {
 public:
     PanelHost(ImportTableRecord& imports, GaugeHeader& header, GdiplusCanvas& canvas)
-        : imports_(imports), header_(header), canvas_(canvas) {}
+        : imports_(imports), header_(&header), canvas_(canvas) {}
+
+    // The header of the gauge instance being served. The host may give each instance of
+    // the gauge (panel window, virtual cockpit) its own copy of the header, with its own
+    // parameter text; calls without a header keep the last one.
+    void useHeader(GaugeHeader* header) {
+        if (header != nullptr) header_ = header;
+    }
 
     double readToken(uint32_t token) override;
     double evaluateCalculatorCode(const char* expression) override;
@@ -56,7 +63,7 @@ private:
     Fn slot(PanelSlot index) const;
 
     ImportTableRecord& imports_;
-    GaugeHeader& header_;
+    GaugeHeader* header_;
     GdiplusCanvas& canvas_;
     // The calibrated-airspeed read keeps one record for the module's life: the host carries
     // the smoothing state of that variable in it from one read to the next.

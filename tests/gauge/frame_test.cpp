@@ -203,6 +203,19 @@ void checkVirtualCockpitSkip(const Gauge& g, surface::Surface& s) {
                   c.answer);
     }
     put<const char*>(g.header, kHeaderParameters, nullptr);
+
+    // The host's own copy of the header for a virtual-cockpit instance: that instance skips,
+    // the panel window's instance still draws.
+    uint8_t instance[256];
+    std::memcpy(instance, g.header, sizeof instance);
+    put<const char*>(instance, kHeaderParameters, vc);
+    surface::fill(s, kSentinel);
+    g.callback(instance, 6, 0);
+    fake::panel().tokens[1] = ++tick;
+    g.callback(instance, 10, 0);
+    CHECK(surface::allEqual(s, kSentinel));
+    frame(g);
+    CHECK(!surface::allEqual(s, kSentinel));
     fake::panel().skipDrawAnswer = 0;
 }
 
