@@ -10,6 +10,7 @@ using Callback = void (*)(void* header, int32_t service, uintptr_t extra);
 using MouseHandler = int32_t (*)(void* point, uint32_t flags);
 
 struct Gauge {
+    void* module = nullptr;  // HMODULE
     uint8_t* linkage = nullptr;
     uint8_t* imports = nullptr;
     uint8_t* header = nullptr;

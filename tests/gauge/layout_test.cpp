@@ -2,6 +2,9 @@
 // layouts: Linkage, ImportTable, the gauge header, the element chain and the mouse table.
 // The test host runs under Windows (or Wine) only; the Linux test build skips it.
 #ifdef _WIN32
+#define WIN32_LEAN_AND_MEAN
+#include <windows.h>
+
 #include <cstring>
 
 #include "tests/gauge/check.h"
@@ -202,9 +205,42 @@ void checkMouseTable(const Gauge& g) {
     }
 }
 
+struct ExpectedBitmap {
+    int id;
+    int32_t width, height;
+    uint16_t bits;
+};
+
+constexpr ExpectedBitmap kBitmaps[] = {
+    {9730, 800, 250, 24}, {9728, 370, 176, 24}, {9732, 63, 42, 24}, {9734, 63, 42, 24},
+    {9736, 63, 42, 24},   {9744, 63, 42, 24},   {9746, 62, 40, 24}, {9748, 68, 42, 24},
+    {9750, 106, 86, 24},  {9752, 68, 57, 24},   {9760, 68, 42, 24}, {9762, 50, 49, 8},
+    {9764, 48, 49, 24},
+};
+
+void checkBitmaps(const Gauge& g) {
+    auto module = static_cast<HMODULE>(g.module);
+    for (const ExpectedBitmap& want : kBitmaps) {
+        HRSRC found = FindResourceA(module, MAKEINTRESOURCEA(want.id), MAKEINTRESOURCEA(2));
+        CHECK_MSG(found != nullptr, "bitmap %d present", want.id);
+        if (found == nullptr) continue;
+        const void* data = LockResource(LoadResource(module, found));
+        CHECK_MSG(data != nullptr && SizeofResource(module, found) >= 40, "bitmap %d readable",
+                  want.id);
+        if (data == nullptr) continue;
+        BITMAPINFOHEADER info;
+        std::memcpy(&info, data, sizeof info);
+        CHECK_MSG(info.biWidth == want.width && info.biHeight == want.height &&
+                      info.biBitCount == want.bits && info.biCompression == BI_RGB,
+                  "bitmap %d is %ldx%ld, %u bits, compression %lu", want.id, info.biWidth,
+                  info.biHeight, info.biBitCount, info.biCompression);
+    }
+}
+
 }  // namespace
 
 void checkLayouts(const Gauge& gauge) {
+    checkBitmaps(gauge);
     checkLinkageAndImports(gauge);
     checkHeader(gauge);
     checkElements(gauge);

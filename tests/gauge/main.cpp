@@ -23,6 +23,7 @@ int main(int argc, char** argv) {
         return 1;
     }
     gauge_test::Gauge gauge;
+    gauge.module = dll;
     gauge.linkage = reinterpret_cast<uint8_t*>(GetProcAddress(dll, "Linkage"));
     gauge.imports = reinterpret_cast<uint8_t*>(GetProcAddress(dll, "ImportTable"));
     CHECK(gauge.linkage != nullptr);
