@@ -58,13 +58,14 @@ void toWideName(const char* name, wchar_t* out, int size) {
 }  // namespace
 
 uintptr_t GdiplusCanvas::startup() {
-    if (started_) return 0;
+    if (started_) return token_;
     Gdiplus::GdiplusStartupInput input;  // version 1, no debug callback, nothing suppressed
     ULONG_PTR token = 0;
     const GpStatus status = Gdiplus::GdiplusStartup(&token, &input, nullptr);
     recordStatus(status);
     if (status != Gdiplus::Ok || token == 0) return 0;
     started_ = true;
+    token_ = token;
     loadPrivateFont();
     return token;
 }
@@ -74,6 +75,7 @@ void GdiplusCanvas::shutdown(uintptr_t token) {
     releaseFonts();
     if (started_ && token != 0) Gdiplus::GdiplusShutdown(token);
     started_ = false;
+    token_ = 0;
 }
 
 void GdiplusCanvas::loadPrivateFont() {
@@ -261,7 +263,7 @@ void GdiplusCanvas::resetClip() {
 void GdiplusCanvas::drawText(float x, float y, const char* text, const FontSpec& spec,
                              uint32_t argb) {
     auto* g = static_cast<GpGraphics*>(graphics());
-    if (g == nullptr || text == nullptr) return;
+    if (g == nullptr || text == nullptr || text[0] == '\0') return;
     auto* f = static_cast<GpFont*>(font(spec));
     if (f == nullptr) return;
     auto* brush = static_cast<GpBrush*>(makeBrush(argb));

@@ -78,6 +78,7 @@ private:
     void* makePen(uint32_t argb, float width);
 
     bool started_ = false;
+    uintptr_t token_ = 0;
     void* deviceContext_ = nullptr;
     void* graphics_ = nullptr;
     void* fontCollection_ = nullptr;
