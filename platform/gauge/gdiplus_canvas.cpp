@@ -51,7 +51,9 @@ int toWide(const char* text, wchar_t* out) {
 // The face name a page asks for, as GDI+ wants it.
 void toWideName(const char* name, wchar_t* out, int size) {
     int n = 0;
-    for (; name[n] != '\0' && n < size - 1; ++n) out[n] = wchar_t(static_cast<unsigned char>(name[n]));
+    for (; name[n] != '\0' && n < size - 1; ++n) {
+        out[n] = wchar_t(static_cast<unsigned char>(name[n]));
+    }
     out[n] = L'\0';
 }
 
@@ -98,20 +100,23 @@ void GdiplusCanvas::loadPrivateFont() {
 
 void GdiplusCanvas::releaseFonts() {
     for (int i = 0; i < fontCount_; ++i) {
-        if (fonts_[i].font != nullptr) flat::GdipDeleteFont(static_cast<GpFont*>(fonts_[i].font));
+        if (fonts_[i].font != nullptr) {
+            recordStatus(flat::GdipDeleteFont(static_cast<GpFont*>(fonts_[i].font)));
+        }
         fonts_[i] = FontSlot{};
     }
     fontCount_ = 0;
     for (int i = 0; i < familyCount_; ++i) {
         if (families_[i].family != nullptr) {
-            flat::GdipDeleteFontFamily(static_cast<GpFontFamily*>(families_[i].family));
+            auto* family = static_cast<GpFontFamily*>(families_[i].family);
+            recordStatus(flat::GdipDeleteFontFamily(family));
         }
         families_[i] = FamilySlot{};
     }
     familyCount_ = 0;
     if (fontCollection_ != nullptr) {
         auto* collection = static_cast<GpFontCollection*>(fontCollection_);
-        flat::GdipDeletePrivateFontCollection(&collection);
+        recordStatus(flat::GdipDeletePrivateFontCollection(&collection));
         fontCollection_ = nullptr;
     }
 }
@@ -122,7 +127,9 @@ void GdiplusCanvas::bind(void* deviceContext) {
 }
 
 void GdiplusCanvas::endDraw() {
-    if (graphics_ != nullptr) flat::GdipDeleteGraphics(static_cast<GpGraphics*>(graphics_));
+    if (graphics_ != nullptr) {
+        recordStatus(flat::GdipDeleteGraphics(static_cast<GpGraphics*>(graphics_)));
+    }
     graphics_ = nullptr;
     deviceContext_ = nullptr;
 }
@@ -218,7 +225,9 @@ void* GdiplusCanvas::makePen(uint32_t argb, float width) {
 }
 
 void GdiplusCanvas::resetTransform() {
-    if (auto* g = static_cast<GpGraphics*>(graphics())) recordStatus(flat::GdipResetWorldTransform(g));
+    if (auto* g = static_cast<GpGraphics*>(graphics())) {
+        recordStatus(flat::GdipResetWorldTransform(g));
+    }
 }
 
 void GdiplusCanvas::scaleTransform(float sx, float sy) {
@@ -247,7 +256,9 @@ void GdiplusCanvas::setTextRenderingHint(int hint) {
 }
 
 void GdiplusCanvas::clear(uint32_t argb) {
-    if (auto* g = static_cast<GpGraphics*>(graphics())) recordStatus(flat::GdipGraphicsClear(g, argb));
+    if (auto* g = static_cast<GpGraphics*>(graphics())) {
+        recordStatus(flat::GdipGraphicsClear(g, argb));
+    }
 }
 
 void GdiplusCanvas::setClip(float x, float y, float w, float h) {
@@ -272,7 +283,7 @@ void GdiplusCanvas::drawText(float x, float y, const char* text, const FontSpec&
     const int length = toWide(text, wide);
     const Gdiplus::RectF layout(x, y, 0.0f, 0.0f);
     recordStatus(flat::GdipDrawString(g, wide, length, f, &layout, nullptr, brush));
-    flat::GdipDeleteBrush(brush);
+    recordStatus(flat::GdipDeleteBrush(brush));
 }
 
 void GdiplusCanvas::drawLine(float x1, float y1, float x2, float y2, uint32_t argb,
@@ -282,7 +293,7 @@ void GdiplusCanvas::drawLine(float x1, float y1, float x2, float y2, uint32_t ar
     auto* pen = static_cast<GpPen*>(makePen(argb, penWidth));
     if (pen == nullptr) return;
     recordStatus(flat::GdipDrawLine(g, pen, x1, y1, x2, y2));
-    flat::GdipDeletePen(pen);
+    recordStatus(flat::GdipDeletePen(pen));
 }
 
 void GdiplusCanvas::fillRect(float x, float y, float w, float h, uint32_t argb) {
@@ -291,7 +302,7 @@ void GdiplusCanvas::fillRect(float x, float y, float w, float h, uint32_t argb) 
     auto* brush = static_cast<GpBrush*>(makeBrush(argb));
     if (brush == nullptr) return;
     recordStatus(flat::GdipFillRectangle(g, brush, x, y, w, h));
-    flat::GdipDeleteBrush(brush);
+    recordStatus(flat::GdipDeleteBrush(brush));
 }
 
 void GdiplusCanvas::drawRect(float x, float y, float w, float h, uint32_t argb,
@@ -301,7 +312,7 @@ void GdiplusCanvas::drawRect(float x, float y, float w, float h, uint32_t argb,
     auto* pen = static_cast<GpPen*>(makePen(argb, penWidth));
     if (pen == nullptr) return;
     recordStatus(flat::GdipDrawRectangle(g, pen, x, y, w, h));
-    flat::GdipDeletePen(pen);
+    recordStatus(flat::GdipDeletePen(pen));
 }
 
 void GdiplusCanvas::fillPolygon(const PointF* points, int count, uint32_t argb) {
@@ -312,7 +323,7 @@ void GdiplusCanvas::fillPolygon(const PointF* points, int count, uint32_t argb) 
     static_assert(sizeof(PointF) == sizeof(GpPointF));
     recordStatus(flat::GdipFillPolygon(g, brush, reinterpret_cast<const GpPointF*>(points), count,
                                        Gdiplus::FillModeAlternate));
-    flat::GdipDeleteBrush(brush);
+    recordStatus(flat::GdipDeleteBrush(brush));
 }
 
 void GdiplusCanvas::drawPolygon(const PointF* points, int count, uint32_t argb,
@@ -323,7 +334,7 @@ void GdiplusCanvas::drawPolygon(const PointF* points, int count, uint32_t argb,
     if (pen == nullptr) return;
     recordStatus(
         flat::GdipDrawPolygon(g, pen, reinterpret_cast<const GpPointF*>(points), count));
-    flat::GdipDeletePen(pen);
+    recordStatus(flat::GdipDeletePen(pen));
 }
 
 void GdiplusCanvas::fillEllipse(float x, float y, float w, float h, uint32_t argb) {
@@ -332,7 +343,7 @@ void GdiplusCanvas::fillEllipse(float x, float y, float w, float h, uint32_t arg
     auto* brush = static_cast<GpBrush*>(makeBrush(argb));
     if (brush == nullptr) return;
     recordStatus(flat::GdipFillEllipse(g, brush, x, y, w, h));
-    flat::GdipDeleteBrush(brush);
+    recordStatus(flat::GdipDeleteBrush(brush));
 }
 
 void GdiplusCanvas::drawEllipse(float x, float y, float w, float h, uint32_t argb,
@@ -342,7 +353,7 @@ void GdiplusCanvas::drawEllipse(float x, float y, float w, float h, uint32_t arg
     auto* pen = static_cast<GpPen*>(makePen(argb, penWidth));
     if (pen == nullptr) return;
     recordStatus(flat::GdipDrawEllipse(g, pen, x, y, w, h));
-    flat::GdipDeletePen(pen);
+    recordStatus(flat::GdipDeletePen(pen));
 }
 
 }  // namespace gauge

@@ -24,7 +24,9 @@ uint8_t* Gauge::element(int index) const {
     return current;
 }
 
-uint32_t Gauge::elementFlags(int index) const { return at<uint32_t>(element(index), kElementFlags); }
+uint32_t Gauge::elementFlags(int index) const {
+    return at<uint32_t>(element(index), kElementFlags);
+}
 
 void Gauge::setElementFlags(int index, uint32_t flags) const {
     check::put(element(index), kElementFlags, flags);
