@@ -55,8 +55,9 @@ void encodeAircraftState(const AircraftState& state, SimHost& host) {
     host.setCalculatorResult(kIndicatedAltitudeCode, state.altitudeFt);
     host.setCalculatorResult(kPressureAltitudeCode, state.altitudeFt / kFeetPerMetre);
     host.setToken(kTokenHeightMetres, state.altitudeFt / kFeetPerMetre);
-    double seconds = std::floor(state.utcSeconds);
-    auto whole = static_cast<long>(seconds);
+    // Frame steps of 1/18 s do not add up exactly; a hair of slack keeps whole seconds whole.
+    double seconds = std::floor(state.utcSeconds + 1e-6);
+    auto whole = static_cast<long>(seconds) % 86400;
     host.setToken(kTokenUtcHour, static_cast<double>(whole / 3600));
     host.setToken(kTokenUtcMinute, static_cast<double>((whole / 60) % 60));
     host.setToken(kTokenClockSecond, static_cast<double>(whole % 60));
@@ -112,4 +113,5 @@ void advanceAircraft(AircraftState& state, double seconds, bool turning, double 
         moveAlongGreatCircle(state.latDeg, state.lonDeg, state.headingTrueDeg, distanceNm);
     }
     state.utcSeconds = std::fmod(state.utcSeconds + seconds, kSecondsPerDay);
+    if (state.utcSeconds > kSecondsPerDay - 1e-6) state.utcSeconds = 0.0;
 }
