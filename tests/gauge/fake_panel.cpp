@@ -106,8 +106,10 @@ void writeVariable(int32_t id, double value) {
     thePanel.variables[id].value = value;
 }
 
-int32_t calculatorCode(const char* code, double* result, int32_t*, const char**) {
-    if (result == nullptr) {
+// The gauge asks for the double result only.
+int32_t calculatorCode(const char* code, double* result, int32_t* integer, const char** text) {
+    ++thePanel.calculatorCalls;
+    if (result == nullptr || integer != nullptr || text != nullptr) {
         ++thePanel.unexpectedCalls;
         return 0;
     }

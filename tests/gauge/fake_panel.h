@@ -41,6 +41,7 @@ struct Panel {
     ElementCall elementCalls[kSlotCount];
     uint8_t gpsDataBlock[8192];
     int unexpectedCalls;
+    int calculatorCalls;
     // The calibrated-airspeed reads: how many, and how often the record did not hold what
     // the previous read left in it.
     int airspeedReads;

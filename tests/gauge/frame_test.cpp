@@ -309,6 +309,7 @@ void checkFrames(const Gauge& g, const char* rootFolder) {
     checkDisconnect(g, s, record);
     CHECK(fake::panel().unexpectedCalls == 0);
     CHECK(fake::panel().airspeedReads > 10);
+    CHECK(fake::panel().calculatorCalls > 10);
     CHECK(fake::panel().airspeedRecordChanges == 0);
     put<void*>(g.element(1), kStaticImageDc, nullptr);
     surface::destroy(s);
