@@ -70,12 +70,25 @@ struct CoordinateChoices {
     int32_t selected;  // index into choices
 };
 
+// An identifier kept beside its record, zero-padded, so that lookups scan 12 bytes per
+// record instead of whole records.
+struct IdentKey {
+    char text[kIdentSize];
+};
+
 struct NavDbState {
     FixedTable<AirportRecord> airports{kAirportCapacity + 1};
     FixedTable<WaypointRecord> vors{kVorCapacity + 1};
     FixedTable<WaypointRecord> ndbs{kNdbCapacity + 1};
     FixedTable<WaypointRecord> intersections{kIntersectionCapacity + 1};
     FixedTable<WaypointRecord> userWaypoints{kUserWaypointCapacity + 1};
+    // Identifiers of the loaded tables, written by the loader together with the records
+    // (identifiers of loaded records never change afterwards). User waypoints, which the
+    // pages add, are looked up in their records.
+    FixedTable<IdentKey> airportIdents{kAirportCapacity + 1};
+    FixedTable<IdentKey> vorIdents{kVorCapacity + 1};
+    FixedTable<IdentKey> ndbIdents{kNdbCapacity + 1};
+    FixedTable<IdentKey> intersectionIdents{kIntersectionCapacity + 1};
     int32_t airportCount = 0;
     int32_t vorCount = 0;
     int32_t ndbCount = 0;

@@ -2,7 +2,6 @@
 #include "frame/pages.h"
 #include "navdb/navdb_load.h"
 
-void LoadNavDatabase(Unit&) {}
 
 void drawAptPage(Unit&, Host&, Canvas&, float) {}
 void drawVorPage(Unit&, Host&, Canvas&, float) {}

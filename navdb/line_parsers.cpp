@@ -1,0 +1,107 @@
+#include "navdb/line_parsers.h"
+
+#include <cstddef>
+#include <cstring>
+
+#include "frame/numbers.h"
+#include "navdb/text_columns.h"
+
+namespace {
+
+constexpr size_t kLongNameLength = 80;  // longer airport names are cut to kCutNameLength
+constexpr size_t kCutNameLength = 75;
+constexpr int kRunwaySubFields = 8;
+
+bool isComment(std::string_view line) { return !line.empty() && line.front() == ';'; }
+
+bool equalsIgnoringCase(std::string_view text, std::string_view upper) {
+    if (text.size() != upper.size()) return false;
+    for (size_t i = 0; i < text.size(); ++i) {
+        char c = text[i];
+        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+        if (c != upper[i]) return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+bool parseWaypointLine(std::string_view line, const char* typeText, WaypointRecord& record) {
+    if (isComment(line)) return false;
+    std::string_view columns[4];
+    if (splitColumns(line, columns, 4) < 4) return false;
+    record = WaypointRecord{};
+    copyField(record.ident, columns[0]);
+    copyField(record.name, columns[1]);
+    record.latitude = parseDoublePrefix(columns[2]);
+    record.longitude = parseDoublePrefix(columns[3]);
+    copyField(record.typeText, typeText);
+    return true;
+}
+
+bool parseNavaidLine(std::string_view line, WaypointRecord& record, NavaidKind& kind) {
+    if (isComment(line)) return false;
+    std::string_view columns[6];
+    const int count = splitColumns(line, columns, 6);
+    if (count < 5) return false;
+    kind = equalsIgnoringCase(columns[4], "VOR") ? NavaidKind::Vor : NavaidKind::Ndb;
+    record = WaypointRecord{};
+    copyField(record.ident, columns[0]);
+    copyField(record.name, columns[1]);
+    record.latitude = parseDoublePrefix(columns[2]);
+    record.longitude = parseDoublePrefix(columns[3]);
+    copyField(record.typeText, kind == NavaidKind::Vor ? "VOR" : "NDB");
+    if (count == 6) copyField(record.frequency, columns[5]);
+    return true;
+}
+
+void parseRunwayColumn(std::string_view column, RunwayRecord& runway) {
+    // Sub-fields are separated by underscores, except that a first character is never a
+    // separator.
+    std::string_view fields[kRunwaySubFields];
+    int count = 0;
+    size_t i = 0;
+    while (count < kRunwaySubFields && i < column.size()) {
+        while (i < column.size() && i > 0 && column[i] == '_') ++i;
+        if (i >= column.size()) break;
+        const size_t start = i;
+        ++i;
+        while (i < column.size() && column[i] != '_') ++i;
+        fields[count++] = column.substr(start, i - start);
+    }
+    runway = RunwayRecord{};
+    copyField(runway.designation, fields[0]);
+    runway.lengthFeet = parseIntPrefix(fields[1]);
+    runway.thresholdLatitude = parseDoublePrefix(fields[2]);
+    runway.thresholdLongitude = parseDoublePrefix(fields[3]);
+    runway.magneticHeading = parseDoublePrefix(fields[4]);
+    copyField(runway.auxText1, fields[5]);
+    copyField(runway.auxText2, fields[6]);
+    runway.auxNumber = parseDoublePrefix(fields[7]);
+}
+
+bool parseAirportLine(std::string_view line, AirportRecord& record) {
+    if (isComment(line)) return false;
+    std::string_view columns[kMaxAirportColumns];
+    const int count = splitColumns(line, columns, kMaxAirportColumns);
+    if (count < 5) return false;
+    // Clear everything but the runway slots; the slots that get a runway are written whole.
+    std::memset(static_cast<void*>(&record), 0, offsetof(AirportRecord, runways));
+    copyField(record.ident, columns[0]);
+    std::string_view name = columns[1];
+    if (name.size() > kLongNameLength) name = name.substr(0, kCutNameLength);
+    copyField(record.name, name);
+    copyField(record.elevation, columns[2]);
+    record.latitude = parseDoublePrefix(columns[3]);
+    record.longitude = parseDoublePrefix(columns[4]);
+    copyField(record.typeText, "APT");
+    for (int column = 5; column < count && record.runwayCount < kRunwayCapacity; ++column) {
+        RunwayRecord& runway = record.runways[record.runwayCount + 1];
+        parseRunwayColumn(columns[column], runway);
+        ++record.runwayCount;
+        if (runway.lengthFeet > record.longestRunwayFeet) {
+            record.longestRunwayFeet = runway.lengthFeet;
+        }
+    }
+    return true;
+}

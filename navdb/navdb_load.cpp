@@ -1,0 +1,84 @@
+// Loading the five tables from the data files of the navdata folder.
+#include "navdb/navdb_load.h"
+
+#include <cstdio>
+#include <string_view>
+
+#include "frame/paths.h"
+#include "frame/unit.h"
+#include "navdb/line_parsers.h"
+#include "navdb/line_reader.h"
+#include "navdb/tables.h"
+
+namespace {
+
+// Opens a data file of the navdata folder for reading; null when it cannot be opened.
+std::FILE* openDataFile(const Unit& unit, const char* fileName) {
+    PathBuffer path;
+    if (!buildPath(path, unit.rootFolder,
+                   {kNavdataFolder[0], kNavdataFolder[1], kNavdataFolder[2], fileName})) {
+        return nullptr;
+    }
+    return std::fopen(path.text, "rb");
+}
+
+// Runs `handleLine` on every line of a data file, then closes it.
+template <typename Handler>
+void readDataFile(const Unit& unit, const char* fileName, Handler&& handleLine) {
+    std::FILE* file = openDataFile(unit, fileName);
+    if (file == nullptr) return;
+    // The reader holds a 64 KiB buffer: one per file read, not one per line.
+    static_assert(sizeof(LineReader) < 80 * 1024);
+    LineReader reader(file, kDataLineLength);
+    std::string_view line;
+    while (reader.next(line)) handleLine(line);
+    std::fclose(file);
+}
+
+// Reads a four-column waypoint file into the table of a letter while it has room.
+void loadWaypointFile(Unit& unit, const char* fileName, const char* typeText, char typeLetter,
+                      int32_t capacity, const int32_t& count) {
+    WaypointRecord record;
+    readDataFile(unit, fileName, [&](std::string_view line) {
+        if (count >= capacity) return;
+        if (parseWaypointLine(line, typeText, record)) addWaypoint(unit.db, typeLetter, record);
+    });
+}
+
+void loadAirports(Unit& unit) {
+    NavDbState& db = unit.db;
+    readDataFile(unit, "apts.txt", [&](std::string_view line) {
+        // Parsed straight into the next free slot; a line that holds no airport leaves the
+        // slot beyond the count, where nothing reads it.
+        AirportRecord* slot = nextAirportSlot(db);
+        if (slot != nullptr && parseAirportLine(line, *slot)) commitAirport(db);
+    });
+}
+
+void loadNavaids(Unit& unit) {
+    NavDbState& db = unit.db;
+    WaypointRecord record;
+    NavaidKind kind = NavaidKind::Ndb;
+    readDataFile(unit, "navs.txt", [&](std::string_view line) {
+        if (db.vorCount >= kVorCapacity && db.ndbCount >= kNdbCapacity) return;
+        if (!parseNavaidLine(line, record, kind)) return;
+        addWaypoint(db, kind == NavaidKind::Vor ? kTypeVor : kTypeNdb, record);
+    });
+}
+
+}  // namespace
+
+void LoadNavDatabase(Unit& unit) {
+    NavDbState& db = unit.db;
+    db.airportCount = 0;
+    db.vorCount = 0;
+    db.ndbCount = 0;
+    db.intersectionCount = 0;
+    db.userWaypointCount = 0;
+    loadWaypointFile(unit, "ints.txt", "INT", kTypeIntersection, kIntersectionCapacity,
+                     db.intersectionCount);
+    loadWaypointFile(unit, "user.txt", "WPT", kTypeUserWaypoint, kUserWaypointCapacity,
+                     db.userWaypointCount);
+    loadAirports(unit);
+    loadNavaids(unit);
+}

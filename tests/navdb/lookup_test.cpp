@@ -1,0 +1,173 @@
+// Identifier lookups, the selected waypoint, duplicates and next-character lists.
+#include "navdb/lookup.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "navdb_test_support.h"
+
+namespace {
+
+class Lookup : public ::testing::Test {
+protected:
+    Lookup() : unit_(std::make_unique<Unit>()), unit(*unit_) {}
+    std::string nextChars() const {
+        std::string text;
+        for (int i = 1; i <= unit.db.nextCharCount; ++i) {
+            text += unit.db.nextChars[i] == '\0' ? '_' : unit.db.nextChars[i];
+        }
+        return text;
+    }
+    std::string planChars() const {
+        std::string text;
+        for (int i = 1; i <= unit.db.planCharCount; ++i) {
+            text += unit.db.planChars[i] == '\0' ? '_' : unit.db.planChars[i];
+        }
+        return text;
+    }
+    std::unique_ptr<Unit> unit_;
+    Unit& unit;
+};
+
+TEST_F(Lookup, ExactMatchIsCaseSensitiveWholeIdentifierFirstInOrder) {
+    addWaypoint(unit.db, kTypeVor, makeWaypoint("ABCD", 1, 1, "VOR"));
+    addWaypoint(unit.db, kTypeVor, makeWaypoint("ABC", 2, 2, "VOR"));
+    addWaypoint(unit.db, kTypeVor, makeWaypoint("abc", 3, 3, "VOR"));
+    addWaypoint(unit.db, kTypeVor, makeWaypoint("ABC", 4, 4, "VOR"));
+    unit.db.currentVor = 1;
+    EXPECT_TRUE(FindExact(unit, "ABC", kTypeVor));
+    EXPECT_EQ(unit.db.currentVor, 2);
+    EXPECT_TRUE(FindExact(unit, "abc", kTypeVor));
+    EXPECT_EQ(unit.db.currentVor, 3);
+    EXPECT_FALSE(FindExact(unit, "AB", kTypeVor));
+    EXPECT_FALSE(FindExact(unit, "ABCDEFGHIJKLMNOP", kTypeVor));
+    EXPECT_FALSE(FindExact(unit, "ABC", 'X'));
+    EXPECT_EQ(unit.db.currentVor, 3);
+}
+
+TEST_F(Lookup, PrefixSelectsFirstMatchAndUserWaypointsFallToZero) {
+    addWaypoint(unit.db, kTypeVor, makeWaypoint("XYZ", 0, 0, "VOR"));
+    addWaypoint(unit.db, kTypeVor, makeWaypoint("ABQ", 0, 0, "VOR"));
+    addWaypoint(unit.db, kTypeUserWaypoint, makeWaypoint("XYZ", 0, 0, "WPT"));
+    addWaypoint(unit.db, kTypeUserWaypoint, makeWaypoint("ABC", 0, 0, "WPT"));
+    unit.db.currentVor = 2;
+    FindByPrefix(unit, "", kTypeVor);
+    EXPECT_EQ(unit.db.currentVor, 1);
+    FindByPrefix(unit, "AB", kTypeVor);
+    EXPECT_EQ(unit.db.currentVor, 2);
+    FindByPrefix(unit, "XY2", kTypeVor);
+    EXPECT_EQ(unit.db.currentVor, 2);  // unchanged
+
+    FindByPrefix(unit, "AB", kTypeUserWaypoint);
+    EXPECT_EQ(unit.db.currentUserWaypoint, 2);
+    FindByPrefix(unit, "XY2", kTypeUserWaypoint);
+    EXPECT_EQ(unit.db.currentUserWaypoint, 0);
+    unit.db.currentUserWaypoint = 1;
+    FindByPrefix(unit, "", kTypeUserWaypoint);
+    EXPECT_EQ(unit.db.currentUserWaypoint, 0);
+}
+
+TEST_F(Lookup, SelectedWaypointFromEachKind) {
+    addTestAirport(unit, "EGLL", 51.4775, -0.4614);
+    addWaypoint(unit.db, kTypeNdb, makeWaypoint("WCO", 51.85, -0.96, "NDB", "335"));
+    addWaypoint(unit.db, kTypeVor, makeWaypoint("ABC", 5, 6, "VOR", "113.10"));
+
+    ASSERT_TRUE(SelectWaypoint(unit, "WCO", kTypeNdb));
+    const PlanWaypoint& selected = unit.db.candidates[1];
+    EXPECT_STREQ(selected.ident, "WCO");
+    EXPECT_STREQ(selected.type, "NDB");
+    EXPECT_EQ(selected.latitude, 51.85);
+    EXPECT_EQ(selected.longitude, -0.96);
+    EXPECT_STREQ(selected.frequency, "");
+
+    EXPECT_FALSE(SelectWaypoint(unit, "ABC", kTypeNdb));  // only a VOR
+    EXPECT_STREQ(selected.ident, "WCO");
+
+    unit.db.candidates[1].reservedValue1 = -999.0;
+    copyPlanText(unit.db.candidates[1].column6Text, "stale");
+    LoadSelectedWaypoint(unit, kTypeAirport);
+    EXPECT_STREQ(selected.ident, "EGLL");
+    EXPECT_STREQ(selected.type, "APT");
+    EXPECT_EQ(selected.reservedValue1, 0.0);
+    EXPECT_STREQ(selected.column6Text, "");
+
+    copyField(unit.db.entryText, "HERE");
+    unit.nav.presentLat = 12.5;
+    unit.nav.presentLon = -7.25;
+    LoadSelectedWaypoint(unit, kTypePresentPosition);
+    EXPECT_STREQ(selected.ident, "HERE");
+    EXPECT_STREQ(selected.type, "W");
+    EXPECT_EQ(selected.longitude, -7.25);
+
+    LoadSelectedWaypoint(unit, 'Q');
+    EXPECT_STREQ(selected.ident, "");
+    EXPECT_STREQ(selected.type, "");
+
+    unit.db.currentIntersection = 1;  // the intersection table is empty
+    LoadSelectedWaypoint(unit, kTypeIntersection);
+    EXPECT_STREQ(selected.ident, "");
+}
+
+TEST_F(Lookup, DuplicatesInKindOrderAndChoosingOne) {
+    addWaypoint(unit.db, kTypeNdb, makeWaypoint("OX", 3, 4, "NDB", "367"));
+    addTestAirport(unit, "OX", 1, 2);
+    addWaypoint(unit.db, kTypeUserWaypoint, makeWaypoint("OX", 7, 8, "WPT"));
+    addWaypoint(unit.db, kTypeIntersection, makeWaypoint("OXO", 5, 6));
+    ListDuplicates(unit, "OX");
+    ASSERT_EQ(unit.db.candidateCount, 3);
+    EXPECT_STREQ(unit.db.candidates[1].type, "APT");
+    EXPECT_STREQ(unit.db.candidates[2].type, "NDB");
+    EXPECT_STREQ(unit.db.candidates[2].frequency, "367");
+    EXPECT_EQ(unit.db.candidates[2].recordIndex, 1);
+    EXPECT_STREQ(unit.db.candidates[3].type, "WPT");
+
+    ChooseCandidate(unit, 2);
+    EXPECT_STREQ(unit.db.candidates[1].type, "NDB");
+    EXPECT_EQ(unit.db.candidates[1].latitude, 3.0);
+    ChooseCandidate(unit, 4);  // beyond the list: nothing changes
+    EXPECT_STREQ(unit.db.candidates[1].type, "NDB");
+}
+
+TEST_F(Lookup, DuplicatesStopAtTwoHundred) {
+    for (int i = 0; i < 250; ++i) addWaypoint(unit.db, kTypeIntersection, makeWaypoint("SAME", i, 0));
+    ListDuplicates(unit, "SAME");
+    EXPECT_EQ(unit.db.candidateCount, 200);
+    EXPECT_EQ(unit.db.candidates[200].recordIndex, 200);
+}
+
+TEST_F(Lookup, NextCharactersFollowTheTable) {
+    for (const char* ident : {"KAAA", "KABC", "KBBB"}) addTestAirport(unit, ident);
+    BuildNextChars(unit, kTypeAirport, "K");
+    EXPECT_EQ(nextChars(), "_AB");
+    BuildNextChars(unit, kTypeAirport, "KA");
+    EXPECT_EQ(nextChars(), "_AB");
+    BuildNextChars(unit, kTypeAirport, "KAAA");  // no identifier is longer
+    EXPECT_EQ(nextChars(), "_");
+    BuildNextChars(unit, kTypeVor, "");  // empty table
+    EXPECT_EQ(nextChars(), "_");
+
+    // Unsorted: repeats are dropped only against the previous entry.
+    for (const char* ident : {"AB", "AC", "AB"}) addWaypoint(unit.db, kTypeNdb, makeWaypoint(ident));
+    BuildNextChars(unit, kTypeNdb, "A");
+    EXPECT_EQ(nextChars(), "_BCB");
+}
+
+TEST_F(Lookup, NextCharactersFullSetAndFiftyEntryLimit) {
+    const std::string fullSet = "_0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ";
+    BuildNextChars(unit, kTypeUserWaypoint, "ANY");
+    EXPECT_EQ(nextChars(), fullSet);
+    BuildPlanChars(unit, kTypeAirport, "");  // only intersections restrict plan entry
+    EXPECT_EQ(planChars(), fullSet);
+
+    const std::string alternating = "ABABABABABABABABABABABABABABABABABABABABABABABABABABABAB";
+    for (char c : alternating) {
+        const char ident[] = {'Z', c, '\0'};
+        addWaypoint(unit.db, kTypeIntersection, makeWaypoint(ident));
+    }
+    BuildPlanChars(unit, kTypeIntersection, "Z");
+    EXPECT_EQ(unit.db.planCharCount, 50);
+    EXPECT_EQ(planChars(), "_" + alternating.substr(0, 49));
+}
+
+}  // namespace
