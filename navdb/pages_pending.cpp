@@ -3,8 +3,4 @@
 #include "navdb/navdb_load.h"
 
 
-void drawAptPage(Unit&, Host&, Canvas&, float) {}
-void drawVorPage(Unit&, Host&, Canvas&, float) {}
-void drawNdbPage(Unit&, Host&, Canvas&, float) {}
-void drawIntPage(Unit&, Host&, Canvas&, float) {}
 void drawSupPage(Unit&, Host&, Canvas&, float) {}

@@ -1,0 +1,99 @@
+// APT 3: the runway diagram, then the runway list two pairs at a time.
+#include <cmath>
+
+#include "frame/display.h"
+#include "frame/unit.h"
+#include "nav/geodesy.h"
+#include "navdb/apt_pages.h"
+#include "navdb/waypoint_pages.h"
+
+namespace {
+
+constexpr float kDiagramCentreX = 92.0f;  // from the right page's left edge
+constexpr float kDiagramCentreY = 72.0f;
+constexpr double kDiagramHalfSizePx = 88.0;
+constexpr double kDiagramMarginNm = 0.175;
+constexpr float kPageWidth = 186.0f;
+constexpr float kPageHeight = 150.0f;
+constexpr float kListColumn = 10.0f;
+inline constexpr FontSpec kDesignationFont{"Terminus", 10.0f, true};
+
+struct DiagramFrame {
+    double centreLat;
+    double centreLon;
+    double pixelsPerNm;
+    float centreX;
+    float centreY;
+};
+
+PointF placePoint(const DiagramFrame& frame, double lat, double lon) {
+    double distanceNm = 0.0;
+    double bearingTrue = 0.0;
+    greatCircle(frame.centreLat, frame.centreLon, lat, lon, distanceNm, bearingTrue);
+    const double radius = distanceNm * frame.pixelsPerNm;
+    const double angle = bearingTrue * kDegToRad;
+    return {frame.centreX + static_cast<float>(radius * std::sin(angle)),
+            frame.centreY - static_cast<float>(radius * std::cos(angle))};
+}
+
+// North up, the airport's centre in the middle of the page, scaled so that the two
+// farthest runway ends fit.
+void drawRunwayDiagram(Unit& unit, Canvas& canvas, float pageX, const AirportRecord& airport) {
+    const DiagramFrame frame{airport.latitude, airport.longitude,
+                             2.0 * kDiagramHalfSizePx / (airport.diagramScale + kDiagramMarginNm),
+                             pageX + kDiagramCentreX, kDiagramCentreY};
+    canvas.setClip(pageX, 0.0f, kPageWidth, kPageHeight);
+    for (int32_t pair = 1; pair <= airport.runwayPairCount; ++pair) {
+        const int32_t index = runwayOfPair(airport, pair);
+        if (index == 0) break;
+        const RunwayRecord& runway = airport.runways[index];
+        double farLat = 0.0;
+        double farLon = 0.0;
+        runwayFarEnd(runway, unit.nav.magVar, farLat, farLon);
+        const PointF threshold =
+            placePoint(frame, runway.thresholdLatitude, runway.thresholdLongitude);
+        const PointF farEnd = placePoint(frame, farLat, farLon);
+        canvas.drawLine(threshold.x, threshold.y, farEnd.x, farEnd.y, kGreen, 1.0f);
+        drawCell(canvas, threshold.x, threshold.y, runway.designation, kDesignationFont);
+        drawCell(canvas, farEnd.x, farEnd.y, runway.reciprocalDesignation, kDesignationFont);
+    }
+    canvas.resetClip();
+}
+
+void drawRunwayRows(Canvas& canvas, float pageX, const AirportRecord& airport, int32_t pair,
+                    int firstRow) {
+    const int32_t index = runwayOfPair(airport, pair);
+    if (index == 0) return;
+    const RunwayRecord& runway = airport.runways[index];
+    CellText cell = formatCell("%s /%s", runway.designation, runway.reciprocalDesignation);
+    drawCell(canvas, pageX + kListColumn, rowY(firstRow - 1), cell.text);
+    cell = formatCell("%d'", runway.lengthFeet);
+    drawCell(canvas, pageX + kListColumn, rowY(firstRow), cell.text);
+}
+
+}  // namespace
+
+bool runwayListContinues(const AirportRecord& airport, int32_t offset) {
+    // From the diagram the list starts at pair 1, so a single runway gets its length
+    // shown too; from pair k the next view starts at pair k + 2.
+    const int32_t nextPair = offset == 0 ? 1 : offset + 2;
+    return nextPair <= airport.runwayPairCount;
+}
+
+const char* drawApt3(Unit& unit, Canvas& canvas, float pageX, AirportRecord& airport) {
+    prepareRunwayPairs(airport, unit.nav.magVar);
+    int32_t& offset = unit.db.pages.runwayListOffset;
+    // Another airport may have fewer pairs than the list position reached before.
+    if (offset < 0 || offset > airport.runwayPairCount) offset = 0;
+
+    if (offset == 0) {
+        drawRunwayDiagram(unit, canvas, pageX, airport);
+    } else {
+        drawRunwayRows(canvas, pageX, airport, offset, 3);
+        if (offset + 1 <= airport.runwayPairCount) {
+            drawRunwayRows(canvas, pageX, airport, offset + 1, 5);
+        }
+    }
+    if (airport.runwayPairCount == 0) return "APT+3";
+    return runwayListContinues(airport, offset) ? "APT+3" : "APT 3";
+}

@@ -1,0 +1,43 @@
+// The INT page group: one intersection of the database. The inner knob wraps round the
+// table at both ends; there is no nearest list of intersections and no reference
+// waypoint, so the reference, radial and distance rows show dashes.
+#include "frame/display.h"
+#include "frame/pages.h"
+#include "frame/unit.h"
+#include "navdb/ident_entry.h"
+#include "navdb/waypoint_pages.h"
+
+void drawIntPage(Unit& unit, Host&, Canvas& canvas, float x) {
+    beginPage(canvas, unit.display);
+    NavDbState& db = unit.db;
+    if (db.intersectionCount < 1) {
+        drawNoDataPage(unit, canvas, x, " INT DATA", "INT");
+        endPage(canvas);
+        return;
+    }
+    keepCurrentInTable(db.currentIntersection, db.intersectionCount);
+
+    if (!handleIdentEntryEvents(unit, kTypeIntersection)) {
+        ControlEvents& events = unit.events;
+        int32_t& current = db.currentIntersection;
+        if (events.evtRightInnerUp != 0) {
+            events.evtRightInnerUp = 0;
+            current = current >= db.intersectionCount ? 1 : current + 1;
+        }
+        if (events.evtRightInnerDown != 0) {
+            events.evtRightInnerDown = 0;
+            current = current <= 1 ? db.intersectionCount : current - 1;
+        }
+    }
+    keepCurrentInTable(db.currentIntersection, db.intersectionCount);
+
+    const WaypointRecord& intersection =
+        db.intersections[static_cast<size_t>(db.currentIntersection)];
+    drawIdentRow(unit, canvas, x, intersection.ident, unit.page.rightCursorOn);
+    drawCell(canvas, x + 10.0f, rowY(1), "REF:  -----");
+    drawCell(canvas, x + 10.0f, rowY(2), "RAD: ---.-\xB0");
+    drawCell(canvas, x + 10.0f, rowY(3), "DIS:  -.-NM");
+    drawPositionRows(canvas, x, intersection.latitude, intersection.longitude);
+    drawStatusLabel(canvas, x, "INT", unit.page.rightCursorOn);
+    endPage(canvas);
+}

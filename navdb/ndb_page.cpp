@@ -1,0 +1,21 @@
+// The NDB page group: one NDB of the database, or the nearest NDBs below NDB 1.
+#include "frame/pages.h"
+#include "frame/unit.h"
+#include "navdb/nearest.h"
+#include "navdb/waypoint_pages.h"
+
+void drawNdbPage(Unit& unit, Host&, Canvas& canvas, float x) {
+    NavDbState& db = unit.db;
+    const NavaidPage page{kTypeNdb,
+                          db.ndbs,
+                          db.ndbCount,
+                          db.currentNdb,
+                          db.pages.ndbNearestMode,
+                          db.pages.ndbNearestPos,
+                          db.nearestNdbs,
+                          &UpdateNearestNdbs,
+                          " NDB DATA",
+                          "NDB",
+                          FrequencyStyle::Ndb};
+    drawNavaidPage(unit, canvas, x, page);
+}

@@ -1,0 +1,22 @@
+// What the APT, VOR, NDB and INT pages keep between draws: the APT page number and runway
+// list position, and the nearest-list mode of the APT, VOR and NDB pages.
+//
+// Nearest places are 1..9 (the rank in the list of nearest records); 0 while the page has
+// never entered its nearest mode.
+#pragma once
+
+#include <cstdint>
+
+struct WaypointPagesState {
+    int32_t aptPage = 1;            // 1..4
+    int32_t runwayListOffset = 0;   // 0: the APT 3 diagram; k >= 1: the list from pair k
+    int32_t aptNearestMode = 0;     // 1 while the inner knob steps through nearest airports
+    int32_t aptNearestPos = 0;
+    // 1 while the APT cursor is on without an identifier entry: the page then keeps
+    // showing nearest airport 1 as the aircraft moves, and the knobs enter nothing.
+    int32_t aptFollowsNearest = 0;
+    int32_t vorNearestMode = 0;
+    int32_t vorNearestPos = 0;
+    int32_t ndbNearestMode = 0;
+    int32_t ndbNearestPos = 0;
+};

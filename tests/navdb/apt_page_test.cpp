@@ -1,0 +1,236 @@
+// The APT pages driven through the knobs: names, positions, page steps, the runway
+// pairs of APT 3 and its diagram, the frequencies of APT 4 and the nearest airports.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+
+#include "frame/page_state.h"
+#include "tests/support/test_bench.h"
+
+namespace {
+
+const std::string kNavdata = "Halcyra Software/Tarnwick/navdata/";
+
+// EGLL lists both ends; KMIX lists both ends of four runways interleaved; KONE one end of
+// one runway. KMIX has only a centre frequency, KONE an ILS.
+const char* const kAirports =
+    "EGLL LONDON_HEATHROW 83 51.4775 -0.4614 09L_12802_51.4775_-0.4850_90 "
+    "27R_12802_51.4775_-0.4333_270\n"
+    "KMIX NEW_YORK_KENNEDY 100 47.0 8.0 16L_10000_47.02_8.00_160 34R_10000_46.99_8.01_340 "
+    "16C_9000_47.02_8.01_160 34C_9000_46.99_8.02_340 16R_8000_47.02_8.02_160 "
+    "34L_8000_46.99_8.03_340 09_5000_47.00_7.99_90 27_5000_47.00_8.05_270\n"
+    "KONE ONE_RUNWAY 50 40.0 -75.0 04_6000_40.0_-75.0_40\n";
+
+const char* const kAirportInfo =
+    "[KMIX]\n"
+    "ctr=118.70\n"
+    "\n"
+    "[KONE]\n"
+    "ils=1\n"
+    "atis=127.25\n"
+    "twr=119.10\n"
+    "\n";
+
+class AptPageTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        bench.root().write(kNavdata + "apts.txt", kAirports);
+        bench.root().write(kNavdata + "apt_info.txt", kAirportInfo);
+        bench.setPosition(51.0, -1.0);
+        bench.powerOnAndSkipSelfTest();
+        bench.unit().page.rightPageGroup = PG_APT;
+    }
+
+    void showAirport(int32_t index) {
+        bench.unit().db.currentAirport = index;
+        bench.frame();
+    }
+    std::string row(int k) const { return bench.row(Side::Right, k); }
+    std::string label() const { return bench.row(Side::Right, kStatusRow); }
+
+    TestBench bench;
+};
+
+TEST_F(AptPageTest, Apt1ShowsTheWrappedNameAndThePosition) {
+    showAirport(1);
+    EXPECT_EQ(row(0), " EGLL") << bench.dump();
+    EXPECT_EQ(row(1), "LONDON");
+    EXPECT_EQ(row(2), "HEATHROW");
+    EXPECT_EQ(row(4), "N 51\xB0" "28.65'");
+    EXPECT_EQ(row(5), "W 00\xB0" "27.68'");
+    EXPECT_EQ(label(), "APT 1");
+
+    showAirport(2);
+    EXPECT_EQ(row(1), "NEW YORK");
+    EXPECT_EQ(row(2), "KENNEDY");
+}
+
+TEST_F(AptPageTest, InnerKnobStepsThePagesAndWraps) {
+    showAirport(1);
+    bench.press("ri+");
+    EXPECT_EQ(label(), "APT 2");
+    EXPECT_EQ(row(2), "ELV    83FT");
+    bench.press("ri-");
+    bench.press("ri-");
+    EXPECT_EQ(label(), "APT 4") << "down from APT 1 wraps to APT 4";
+    bench.press("ri+");
+    EXPECT_EQ(label(), "APT 1") << "up from APT 4 wraps to APT 1";
+}
+
+TEST_F(AptPageTest, Apt4ListsTheFrequenciesInOrderAndDashesTheRest) {
+    showAirport(2);
+    bench.press("ri-");
+    EXPECT_EQ(label(), "APT 4");
+    EXPECT_EQ(row(1), " TWR 118.70") << "the centre frequency is labelled TWR";
+    for (int k = 2; k <= 5; ++k) EXPECT_EQ(row(k), "---- ---.--") << "row " << k;
+
+    showAirport(3);
+    EXPECT_EQ(row(1), "ATIS 127.25");
+    EXPECT_EQ(row(2), " TWR 119.10");
+    EXPECT_EQ(row(3), "---- ---.--");
+
+    showAirport(1);  // no section at all
+    for (int k = 1; k <= 5; ++k) EXPECT_EQ(row(k), "---- ---.--") << "row " << k;
+}
+
+// The facility mark comes from the information file; it shows on APT 2 even before the
+// frequencies page was ever opened for the airport.
+TEST_F(AptPageTest, Apt2ShowsTheIlsMarkOnTheFirstVisit) {
+    showAirport(3);
+    bench.press("ri+");
+    EXPECT_EQ(label(), "APT 2");
+    EXPECT_EQ(row(4), "ILS        ");
+    showAirport(2);
+    EXPECT_EQ(row(4), "           ");
+}
+
+// A file that lists both ends of every runway: the list steps through the pairs (each
+// low end with its reciprocal), two at a time, and reaches the last pair.
+TEST_F(AptPageTest, Apt3ListsRunwayPairsAndStepsTheOffsets) {
+    showAirport(2);
+    bench.press("ri+");
+    bench.press("ri+");
+    EXPECT_EQ(bench.unit().db.pages.runwayListOffset, 0);
+    EXPECT_EQ(label(), "APT+3");
+
+    bench.press("ri+");
+    EXPECT_EQ(bench.unit().db.pages.runwayListOffset, 1);
+    EXPECT_EQ(row(2), "16L /34R");
+    EXPECT_EQ(row(3), "10000'");
+    EXPECT_EQ(row(4), "16C /34C");
+    EXPECT_EQ(row(5), "9000'");
+    EXPECT_EQ(label(), "APT+3");
+
+    bench.press("ri+");
+    EXPECT_EQ(bench.unit().db.pages.runwayListOffset, 3);
+    EXPECT_EQ(row(2), "16R /34L");
+    EXPECT_EQ(row(3), "8000'");
+    EXPECT_EQ(row(4), "09 /27");
+    EXPECT_EQ(row(5), "5000'");
+    EXPECT_EQ(label(), "APT 3");
+
+    bench.press("ri-");
+    EXPECT_EQ(bench.unit().db.pages.runwayListOffset, 2);
+    EXPECT_EQ(row(2), "16C /34C");
+    EXPECT_EQ(row(4), "16R /34L");
+    bench.press("ri-");
+    bench.press("ri-");
+    EXPECT_EQ(bench.unit().db.pages.runwayListOffset, 0);
+    EXPECT_EQ(row(2), "") << "the diagram has no list rows";
+    bench.press("ri-");
+    EXPECT_EQ(label(), "APT 2");
+
+    // Up from the last view leaves for APT 4; coming back enters at the diagram.
+    bench.press("ri+");
+    bench.press("ri+");
+    bench.press("ri+");
+    bench.press("ri+");
+    EXPECT_EQ(label(), "APT 4");
+    bench.press("ri-");
+    EXPECT_EQ(bench.unit().db.pages.runwayListOffset, 0);
+}
+
+TEST_F(AptPageTest, SingleRunwayGetsItsListViewAndDiagram) {
+    showAirport(3);
+    bench.press("ri+");
+    bench.press("ri+");
+    EXPECT_EQ(label(), "APT+3");
+
+    // One line through the page centre, its length the runway at the diagram's scale,
+    // with the designations at its ends.
+    const RecordingCanvas& canvas = bench.canvas();
+    int lines = 0;
+    for (const DrawItem& item : canvas.items()) {
+        // Only lines inside the right page: the dividers lie on its edges.
+        const bool inPage = item.x > 186.0f && item.x2 > 186.0f && item.y < 150.0f &&
+                            item.y2 < 150.0f;
+        if (item.kind != DrawKind::Line || !inPage) continue;
+        ++lines;
+        const double lengthNm = 6000.0 / 6076.0;
+        EXPECT_NEAR(std::hypot(item.x2 - item.x, item.y2 - item.y),
+                    176.0 * lengthNm / (lengthNm + 0.175), 0.5);
+        EXPECT_NEAR((item.x + item.x2) / 2.0, 184.0 + 92.0, 0.5);
+        EXPECT_NEAR((item.y + item.y2) / 2.0, 72.0, 0.5);
+        EXPECT_LT(item.y2, item.y) << "runway 04 runs north-east from its threshold";
+        EXPECT_EQ(bench.textAt(item.x, item.y), "04");
+        EXPECT_EQ(bench.textAt(item.x2, item.y2), "22");
+    }
+    EXPECT_EQ(lines, 1) << bench.dump();
+    // From now on the airport stands at the middle of its runway.
+    EXPECT_GT(bench.unit().db.airports[3].latitude, 40.0);
+    EXPECT_GT(bench.unit().db.airports[3].longitude, -75.0);
+
+    bench.press("ri+");
+    EXPECT_EQ(row(2), "04 /22");
+    EXPECT_EQ(row(3), "6000'");
+    EXPECT_EQ(row(4), "");
+    EXPECT_EQ(label(), "APT 3");
+    bench.press("ri+");
+    EXPECT_EQ(label(), "APT 4");
+}
+
+// With the inner knob pulled out the knob steps airports: below airport 1 lie the nearest
+// airports, entered at the farthest one listed.
+TEST_F(AptPageTest, PulledKnobStepsIntoTheNearestAirports) {
+    bench.setPosition(47.1, 8.0);
+    bench.press("push");
+    ASSERT_EQ(bench.unit().page.rightInnerKnobState, 0);
+    showAirport(1);
+
+    bench.press("ri-");  // EGLL is not within 180 NM: only KMIX is listed
+    EXPECT_EQ(bench.unit().db.currentAirport, 2);
+    EXPECT_EQ(bench.rowItems(Side::Right, 0).size(), 2u);
+    EXPECT_EQ(row(0), " KMIXNR 1");
+    EXPECT_EQ(row(3), "  10000'---");
+    EXPECT_EQ(row(4), "     180TO");
+    EXPECT_EQ(label(), "APT 1");
+
+    bench.press("ri+");  // past the last listed place: back to airport 1
+    EXPECT_EQ(bench.unit().db.currentAirport, 1);
+    EXPECT_EQ(bench.unit().db.pages.aptNearestMode, 0);
+    bench.press("ri+");
+    bench.press("ri+");
+    bench.press("ri+");
+    EXPECT_EQ(bench.unit().db.currentAirport, 3) << "stops at the last airport";
+}
+
+TEST_F(AptPageTest, CursorStartsIdentifierEntryWithTheCharacterInverse) {
+    showAirport(2);
+    bench.press("rcrsr");
+    EXPECT_EQ(bench.unit().page.rightCursorOn, 1);
+    EXPECT_EQ(bench.unit().db.currentAirport, 1) << "entry starts at the first airport";
+    const DrawItem* cursor = bench.itemAt(184.0f + 5.0f + 16.0f, 0.0f);
+    ASSERT_NE(cursor, nullptr) << bench.dump();
+    EXPECT_STREQ(cursor->text, "E");
+    EXPECT_EQ(cursor->argb, 0xFF000000u) << "inverse: black on green";
+    EXPECT_EQ(label(), "CRSR");
+
+    bench.press("ri+");
+    EXPECT_EQ(bench.unit().db.currentAirport, 2);
+    bench.press("rcrsr");
+    EXPECT_EQ(bench.unit().page.rightCursorOn, 0);
+    EXPECT_EQ(row(0), " KMIX");
+}
+
+}  // namespace
