@@ -61,25 +61,6 @@ TEST(VorPage, InnerKnobStepsThroughTheNearestVorsBelowVor1) {
     EXPECT_EQ(row(bench, 0), " V01") << "outside nearest mode the rank is not shown";
 }
 
-TEST(VorPage, NearestRankFlashesWithTheBlinkPhase) {
-    TestBench bench;
-    bench.root().write(kNavdata + "navs.txt", tenVorsNorth());
-    bench.powerOnAndSkipSelfTest();
-    bench.unit().page.rightPageGroup = PG_VOR;
-    bench.press("ri-");
-    bool sawInverse = false;
-    bool sawPlain = false;
-    for (int i = 0; i < 18; ++i) {
-        bench.frame();
-        const DrawItem* rank = bench.itemAt(184.0f + 101.0f, 0.0f);
-        ASSERT_NE(rank, nullptr) << bench.dump();
-        const bool inverse = rank->argb == 0xFF000000u;
-        EXPECT_EQ(inverse, bench.unit().nav.blinkPhase <= 8);
-        (inverse ? sawInverse : sawPlain) = true;
-    }
-    EXPECT_TRUE(sawInverse && sawPlain);
-}
-
 // With fewer than nine NDBs in range, stepping below NDB 1 enters at the farthest one
 // listed rather than at an empty place.
 TEST(NdbPage, NearestModeStartsAtTheFarthestListedNdb) {
