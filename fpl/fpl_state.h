@@ -32,6 +32,9 @@ struct PlanStore {
     FlightPlan* plan(int32_t number) {
         return number >= 1 ? slots.at(static_cast<size_t>(number)) : nullptr;
     }
+    const FlightPlan* plan(int32_t number) const {
+        return number >= 1 ? slots.at(static_cast<size_t>(number)) : nullptr;
+    }
 };
 
 // FPL 0, the route navigation flies. Its last index is FplState::activeLastIndex.
@@ -76,4 +79,6 @@ struct FplState {
     // The SUP page's coordinate line while a user waypoint is being created: 1 latitude,
     // 2 longitude. The SUP page and the plan editor share confirmPending for that flow.
     int32_t supLine = 0;
+    // 1 after the SUP page refused a creation because the user waypoint table is full.
+    int32_t supTableFull = 0;
 };

@@ -4,7 +4,6 @@
 
 
 void drawTriPage(Unit&, Host&, Canvas&, float) {}
-void drawFplPage(Unit&, Host&, Canvas&, float) {}
 void drawStaPage(Unit&, Host&, Canvas&, float) {}
 void drawSetPage(Unit&, Host&, Canvas&, float) {}
 void drawDuplicatesPage(Unit&, Host&, Canvas&) {}

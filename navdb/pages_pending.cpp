@@ -3,4 +3,3 @@
 #include "navdb/navdb_load.h"
 
 
-void drawSupPage(Unit&, Host&, Canvas&, float) {}

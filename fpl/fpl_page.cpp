@@ -1,0 +1,187 @@
+// The FPL page (left page group 3): FPL 0 with the active-leg mark, the stored plans
+// with their USE?/INVRT? command line, and the blank plan in which plans are built and
+// FPL 0 is edited. The page acts on its events first, then draws what they left.
+#include <cstdio>
+#include <cstring>
+
+#include "fpl/plan_editor.h"
+#include "fpl/plan_store.h"
+#include "frame/display.h"
+#include "frame/pages.h"
+#include "frame/unit.h"
+
+namespace {
+
+constexpr int32_t kActiveRouteRows = 5;  // FPL 0 rows above the final entry's row
+constexpr int32_t kPlanRows = 4;         // stored and blank plan rows between command and final
+constexpr float kFieldX = 69.0f;         // identifier field of the cursor row
+constexpr float kFieldBoxX = 71.0f;
+constexpr float kFieldWidth = 80.0f;
+
+void drawEntryRow(Canvas& canvas, float x, float y, int32_t number, const char* ident) {
+    drawCell(canvas, x + 10.0f, y, formatCell("%3d:%s", number, ident).text);
+}
+
+// The active-leg mark: a triangle on the row's middle and a bracket up to the previous row.
+void drawActiveLegMark(Canvas& canvas, float x, float rowTop, bool bracket) {
+    const float y = rowTop + 12.0f;
+    const PointF triangle[3] = {{x + 20.0f, y - 8.0f}, {x + 28.0f, y}, {x + 20.0f, y + 8.0f}};
+    canvas.fillPolygon(triangle, 3, kGreen);
+    canvas.drawLine(x + 8.0f, y, x + 28.0f, y, kGreen, 1.0f);
+    if (!bracket) return;
+    canvas.drawLine(x + 8.0f, y, x + 8.0f, y - 24.0f, kGreen, 1.0f);
+    canvas.drawLine(x + 8.0f, y - 24.0f, x + 28.0f, y - 24.0f, kGreen, 1.0f);
+}
+
+void drawActiveRoute(const Unit& unit, Canvas& canvas, float x) {
+    const FplState& fpl = unit.fpl;
+    if (unit.nav.activeToIndex != kNoActiveRoute && fpl.activeLastIndex >= 0) {
+        const int32_t last = fpl.activeLastIndex < kPlanWaypointCount ? fpl.activeLastIndex
+                                                                      : kPlanWaypointCount - 1;
+        const int32_t top = activeRouteTopRow(unit);
+        const bool finalOnOwnRow = last >= kActiveRouteRows;
+        for (int32_t k = 0; k < kActiveRouteRows; ++k) {
+            const int32_t i = top + k;
+            if (i > last || (finalOnOwnRow && i == last)) break;
+            drawEntryRow(canvas, x, rowY(k), i + 1, fpl.activeRoute.waypoints[i].ident);
+        }
+        if (finalOnOwnRow) drawEntryRow(canvas, x, rowY(5), last + 1, fpl.activeRoute.waypoints[last].ident);
+
+        const int32_t to = unit.nav.activeToIndex;
+        if (unit.nav.directToActive == 0 && to >= 0 && to <= last) {
+            int32_t row = -1;
+            if (finalOnOwnRow && to == last) row = 5;
+            else if (to >= top && to - top < kActiveRouteRows) row = to - top;
+            if (row >= 0) drawActiveLegMark(canvas, x, rowY(row), row >= 1);
+        }
+    }
+    drawCell(canvas, x + 10.0f, kStatusRowY, formatCell("FPL%2d", 0).text);
+}
+
+void drawCommandLine(const Unit& unit, Canvas& canvas, float x, bool blankPlan) {
+    const FplState& fpl = unit.fpl;
+    const bool cursor = unit.page.leftCursorOn == 1;
+    const float boxY = rowBoxY(0);
+    if (!blankPlan) {
+        if (cursor && fpl.storedPlanChoice == kChoiceInvert) {
+            drawInverseCell(canvas, x + 10.0f, boxY, 166.0f, kRowBoxHeight, x + 10.0f, 0.0f, "USE? INVRT?");
+        } else if (cursor) {
+            drawInverseCell(canvas, x + 10.0f, boxY, 64.0f, kRowBoxHeight, x + 10.0f, 0.0f, "USE?");
+            drawCell(canvas, x + 10.0f + 5.0f * kCharWidth, 0.0f, "INVRT?");
+        } else {
+            drawCell(canvas, x + 10.0f, 0.0f, "USE? INVRT?");
+        }
+        return;
+    }
+    if (fpl.planEditState == 0) {
+        if (!cursor || fpl.planCursorRow >= 0) {
+            drawCell(canvas, x + 10.0f, 0.0f, "LOAD FPL 0?");
+        } else if (fpl.planCursorRow == -1) {
+            drawInverseCell(canvas, x + 10.0f, boxY, 64.0f, kRowBoxHeight, x + 10.0f, 0.0f, "USE?");
+            drawCell(canvas, x + 10.0f + 5.0f * kCharWidth, 0.0f, "INVRT?");
+        } else {
+            drawInverseCell(canvas, x + 10.0f, boxY, 166.0f, kRowBoxHeight, x + 10.0f, 0.0f, "USE? INVRT?");
+        }
+    } else if (cursor && fpl.planCursorRow == -1) {
+        // A full store cannot take another plan, so the save is not offered.
+        const bool full = fpl.blankPlanIndex >= kPlanStoreSlots - 1;
+        drawInverseCell(canvas, x + 10.0f, boxY, 166.0f, kRowBoxHeight, x + 10.0f, 0.0f,
+                        full ? "STORE FULL" : "SAVE FPL 0 ?");
+    }
+}
+
+// The identifier field of the cursor row, which always spans five cells during an entry.
+void drawEntryField(const Unit& unit, Canvas& canvas, float x, float y, const PlanWaypoint& row) {
+    const FplState& fpl = unit.fpl;
+    const int32_t blink = unit.nav.blinkPhase;
+    const float boxY = y + 4.0f;
+    if (fpl.confirmPending != 0) {
+        char ident[kPlanEntryMaxChars + 2];
+        enteredPlanIdent(unit, ident, sizeof ident);
+        drawFlashingCell(canvas, blink, x + kFieldBoxX, boxY, kFieldWidth, kRowBoxHeight, x + kFieldX, y, ident);
+        return;
+    }
+    if (!planEntryInProgress(unit)) {
+        drawInverseCell(canvas, x + kFieldBoxX, boxY, kFieldWidth, kRowBoxHeight, x + kFieldX, y, row.ident);
+        return;
+    }
+    const float prefixWidth = kCharWidth * static_cast<float>(std::strlen(fpl.planEntryText));
+    if (fpl.planEntryText[0] != '\0') {
+        drawInverseCell(canvas, x + kFieldBoxX, boxY, prefixWidth, kRowBoxHeight, x + kFieldX, y,
+                        fpl.planEntryText);
+    }
+    const float charX = x + kFieldX + prefixWidth;
+    if (blinkFirstHalf(blink) || fpl.planCandidateIndex == 1) {
+        drawInverseCell(canvas, charX + 2.0f, boxY, kCharWidth, kRowBoxHeight, charX, y, fpl.planEntryChar);
+    } else {
+        drawCell(canvas, charX, y, fpl.planEntryChar);
+    }
+    const int32_t rest = kPlanEntryMaxChars - (fpl.planEntryCount > 0 ? fpl.planEntryCount : 1);
+    if (rest > 0) {
+        canvas.fillRect(charX + 2.0f + kCharWidth, boxY, kCharWidth * static_cast<float>(rest),
+                        kRowBoxHeight, kGreen);
+    }
+}
+
+void drawCursorRow(const Unit& unit, Canvas& canvas, float x, float y, const FlightPlan& plan) {
+    const FplState& fpl = unit.fpl;
+    const int32_t row = fpl.planCursorRow;
+    const PlanWaypoint& waypoint = plan.waypoints[row];
+    if (fpl.deletePending == 1) {
+        drawFlashingCell(canvas, unit.nav.blinkPhase, x + 10.0f, y + 4.0f, 260.0f, kRowBoxHeight, x + 10.0f, y,
+                         formatCell("DEL %3s?", waypoint.ident).text);
+        return;
+    }
+    drawCell(canvas, x + 10.0f, y, formatCell("%3d:", row + 1).text);
+    drawEntryField(unit, canvas, x, y, waypoint);
+}
+
+void drawPlan(const Unit& unit, Canvas& canvas, float x) {
+    const FplState& fpl = unit.fpl;
+    const FlightPlan* plan = fpl.store.plan(fpl.selectedPlan);
+    if (plan == nullptr) return;
+    const bool blankPlan = fpl.selectedPlan == fpl.blankPlanIndex;
+    const bool editing = blankPlan && unit.page.leftCursorOn == 1;
+    drawCommandLine(unit, canvas, x, blankPlan);
+
+    const int32_t last = plan->lastIndex < kPlanWaypointCount ? plan->lastIndex : kPlanWaypointCount - 1;
+    for (int32_t k = 0; k < kPlanRows; ++k) {
+        const int32_t i = fpl.planScrollTop + k;
+        if (i >= last) break;  // the final entry has the bottom row
+        if (editing && i == fpl.planCursorRow) {
+            drawCursorRow(unit, canvas, x, rowY(k + 1), *plan);
+        } else {
+            drawEntryRow(canvas, x, rowY(k + 1), i + 1, plan->waypoints[i].ident);
+        }
+    }
+    if (last >= 0 && (last > 0 || plan->waypoints[0].ident[0] != '\0' || editing)) {
+        if (editing && fpl.planCursorRow == last) {
+            drawCursorRow(unit, canvas, x, rowY(5), *plan);
+        } else {
+            drawEntryRow(canvas, x, rowY(5), last + 1, plan->waypoints[last].ident);
+        }
+    }
+
+    if (unit.page.leftCursorOn == 1) {
+        drawStatusLabel(canvas, x, "", 1);
+    } else {
+        drawCell(canvas, x + 10.0f, 151.0f, formatCell("FPL%2d", fpl.selectedPlan).text);
+    }
+    if (editing && fpl.confirmPending == 1) {
+        drawCell(canvas, 100.0f, kStatusRowY, "ENR-LEG");
+        drawFlashingCell(canvas, unit.nav.blinkPhase, 224.0f, 155.0f, 50.0f, 20.0f, 224.0f, kStatusRowY, "ENT");
+    }
+}
+
+}  // namespace
+
+void drawFplPage(Unit& unit, Host&, Canvas& canvas, float x) {
+    handleFplEvents(unit);
+    beginPage(canvas, unit.display);
+    if (unit.fpl.selectedPlan == 0) {
+        drawActiveRoute(unit, canvas, x);
+    } else {
+        drawPlan(unit, canvas, x);
+    }
+    endPage(canvas);
+}

@@ -1,0 +1,366 @@
+// The SUP page (right page group 17): the user waypoints, and the creation of a new one
+// named with the right knobs, at the present position or at a position entered digit by
+// digit. A created waypoint becomes the selected waypoint and waits for ENT on the FPL
+// page, which inserts it into the plan being edited.
+#include <cstdio>
+#include <cstring>
+
+#include "fpl/plan_editor.h"
+#include "frame/display.h"
+#include "frame/pages.h"
+#include "frame/unit.h"
+#include "navdb/coordinates.h"
+#include "navdb/lookup.h"
+#include "navdb/records.h"
+#include "navdb/user_waypoints.h"
+
+namespace {
+
+constexpr int32_t kLastIdentColumn = 5;
+constexpr int32_t kUserPosColumn = 6;
+constexpr int32_t kPresPosColumn = 7;
+constexpr int32_t kLatitudeColumns = 7;
+constexpr int32_t kLongitudeColumns = 8;
+
+bool hasCurrentWaypoint(const Unit& unit) {
+    return unit.db.currentUserWaypoint >= 1 && unit.db.currentUserWaypoint <= unit.db.userWaypointCount;
+}
+
+// The identifier being entered: the characters before the cursor and the one at it.
+constexpr int kEnteredIdentSize = kIdentSize + 2;
+
+void enteredIdent(const Unit& unit, char (&out)[kEnteredIdentSize]) {
+    std::snprintf(out, sizeof out, "%s%c", unit.db.entryText, unit.db.entryChar);
+}
+
+void followPrefix(Unit& unit) {
+    char ident[kEnteredIdentSize];
+    enteredIdent(unit, ident);
+    FindByPrefix(unit, ident, kTypeUserWaypoint);
+}
+
+void appendEntryChar(NavDbState& db) {
+    const size_t length = std::strlen(db.entryText);
+    if (db.entryChar == '\0' || length + 1 >= sizeof db.entryText) return;
+    db.entryText[length] = db.entryChar;
+    db.entryText[length + 1] = '\0';
+}
+
+void endCreation(Unit& unit) {
+    unit.fpl.supLine = 0;
+    unit.page.rightCursorOn = 0;
+}
+
+void startEntry(Unit& unit) {
+    NavDbState& db = unit.db;
+    unit.page.rightCursorOn = 1;
+    // A creation that still waits for ENT is over once a new entry starts.
+    unit.fpl.confirmPending = 0;
+    unit.fpl.supLine = 0;
+    unit.fpl.supTableFull = 0;
+    db.entryColumn = 1;
+    db.currentUserWaypoint = 1;
+    db.entryText[0] = '\0';
+    db.entryChar = '\0';
+    BuildNextChars(unit, kTypeUserWaypoint, "");
+    db.nextCharPos = 1;
+    db.entryChar = db.nextChars[1];
+    followPrefix(unit);
+}
+
+void stepEntryChar(Unit& unit, int32_t step) {
+    NavDbState& db = unit.db;
+    const int32_t count = db.nextCharCount;
+    if (count < 1) return;
+    int32_t position = db.nextCharPos + step;
+    if (position > count) position = 1;
+    if (position < 1) position = count;
+    db.nextCharPos = position;
+    db.entryChar = db.nextChars[position];
+    followPrefix(unit);
+}
+
+void identCursorRight(Unit& unit) {
+    NavDbState& db = unit.db;
+    if (db.entryColumn >= kPresPosColumn) return;
+    if (db.entryChar == '\0' || db.entryColumn >= kLastIdentColumn) {
+        // The identifier ends at the cursor: on to the two places to create it at.
+        if (db.entryColumn <= kLastIdentColumn) {
+            appendEntryChar(db);
+            db.entryChar = '\0';
+            db.entryColumn = kUserPosColumn;
+        } else {
+            db.entryColumn = kPresPosColumn;
+        }
+        return;
+    }
+    BuildNextChars(unit, kTypeUserWaypoint, db.entryText);
+    appendEntryChar(db);
+    db.nextCharPos = 1;
+    db.entryChar = db.nextChars[1];
+    db.entryColumn += 1;
+    followPrefix(unit);
+}
+
+void identCursorLeft(Unit& unit) {
+    NavDbState& db = unit.db;
+    if (db.entryColumn < 2) return;
+    const int32_t length = static_cast<int32_t>(std::strlen(db.entryText));
+    if (db.entryColumn == kPresPosColumn) {
+        db.entryColumn = kUserPosColumn;
+        return;
+    }
+    db.entryColumn = db.entryColumn == kUserPosColumn ? (length > 0 ? length : 1) : db.entryColumn - 1;
+    if (length == 0) return;
+    // The last entered character comes back under the cursor.
+    db.entryChar = db.entryText[length - 1];
+    db.entryText[length - 1] = '\0';
+    BuildNextChars(unit, kTypeUserWaypoint, db.entryText);
+    for (int32_t i = 1; i <= db.nextCharCount; ++i) {
+        if (db.nextChars[i] == db.entryChar) {
+            db.nextCharPos = i;
+            break;
+        }
+    }
+    followPrefix(unit);
+}
+
+// True while the FPL page edits a plan with its cursor on a waypoint row.
+bool planEditorWaiting(const Unit& unit) {
+    const FplState& fpl = unit.fpl;
+    return unit.page.leftPageGroup == PG_FPL && unit.page.leftCursorOn == 1 &&
+           fpl.selectedPlan == fpl.blankPlanIndex && fpl.planCursorRow >= 0;
+}
+
+// After a creation the new waypoint is the selected one; while a plan is being edited it
+// waits there for ENT, which inserts it.
+void offerCreated(Unit& unit) {
+    const int32_t created = unit.db.currentUserWaypoint;
+    char ident[kIdentSize];
+    std::snprintf(ident, sizeof ident, "%s", unit.db.userWaypoints[created].ident);
+    if (SelectWaypoint(unit, ident, kTypeUserWaypoint)) {
+        // The new record is the one shown and handed on, even when an older one has its name.
+        unit.db.currentUserWaypoint = created;
+        LoadSelectedWaypoint(unit, kTypeUserWaypoint);
+        unit.fpl.confirmPending = planEditorWaiting(unit) ? 1 : 0;
+    } else {
+        unit.fpl.confirmPending = 0;
+        unit.db.entryText[0] = '\0';
+        unit.db.entryChar = '\0';
+    }
+    endCreation(unit);
+}
+
+void identEnt(Unit& unit) {
+    NavDbState& db = unit.db;
+    char ident[kEnteredIdentSize];
+    enteredIdent(unit, ident);
+    if (db.currentUserWaypoint != 0 || ident[0] == '\0') return;
+    if (userWaypointTableFull(unit)) {
+        unit.fpl.supTableFull = 1;
+        return;
+    }
+    if (db.entryColumn == kPresPosColumn) {
+        if (CreateUserWaypoint(unit, UserWaypointPlace::PresentPosition)) offerCreated(unit);
+        return;
+    }
+    if (db.coordinateEntry[0].choiceCount == 0) InitCoordinateLists(unit);
+    unit.fpl.confirmPending = 1;
+    unit.fpl.supLine = 1;
+    db.entryColumn = 1;
+    for (CoordinateChoices& position : db.coordinateEntry) position.selected = 0;
+}
+
+CoordinateChoices& coordinateAtCursor(Unit& unit) {
+    const int32_t first = unit.fpl.supLine == 1 ? kLatitudeFirstPosition : kLongitudeFirstPosition;
+    int32_t column = unit.db.entryColumn;
+    if (column < 1) column = 1;
+    return unit.db.coordinateEntry[first + column - 1];
+}
+
+void stepCoordinate(Unit& unit, int32_t step) {
+    CoordinateChoices& position = coordinateAtCursor(unit);
+    const int32_t highest = position.choiceCount - 1;  // choice 0 is the "_" placeholder
+    if (highest < 1) return;
+    int32_t selected = position.selected + step;
+    if (selected > highest) selected = 1;
+    if (selected < 1) selected = highest;
+    position.selected = selected;
+}
+
+void coordinateEvents(Unit& unit) {
+    ControlEvents& events = unit.events;
+    NavDbState& db = unit.db;
+    const int32_t columns = unit.fpl.supLine == 1 ? kLatitudeColumns : kLongitudeColumns;
+    if (events.evtRightInnerUp == 1) stepCoordinate(unit, +1);
+    if (events.evtRightInnerDown == 1) stepCoordinate(unit, -1);
+    if (events.evtRightOuterUp == 1 && db.entryColumn < columns) db.entryColumn += 1;
+    if (events.evtRightOuterDown == 1 && db.entryColumn > 1) db.entryColumn -= 1;
+    if (events.evtEnt != 1) return;
+    if (unit.fpl.supLine == 1) {
+        unit.fpl.confirmPending = 2;
+        unit.fpl.supLine = 2;
+        db.entryColumn = 1;
+    } else if (CreateUserWaypoint(unit, UserWaypointPlace::EnteredPosition)) {
+        offerCreated(unit);
+    } else {
+        unit.fpl.supTableFull = 1;
+        unit.fpl.confirmPending = 0;
+        endCreation(unit);
+    }
+}
+
+void handleSupEvents(Unit& unit) {
+    ControlEvents& events = unit.events;
+    NavDbState& db = unit.db;
+    if (unit.page.rightCursorOn != 1) {
+        const int32_t count = db.userWaypointCount;
+        if (events.evtRightInnerUp == 1 && count > 0) {
+            db.currentUserWaypoint = db.currentUserWaypoint >= count ? 1 : db.currentUserWaypoint + 1;
+        }
+        if (events.evtRightInnerDown == 1 && count > 0) {
+            db.currentUserWaypoint = db.currentUserWaypoint <= 1 ? count : db.currentUserWaypoint - 1;
+        }
+        if (events.evtRightCrsr == 1) startEntry(unit);
+        return;
+    }
+    if (events.evtRightCrsr == 1) {
+        // Leaving a creation half-way leaves nothing waiting for ENT.
+        if (unit.fpl.supLine >= 1 || unit.fpl.confirmPending == 1) unit.fpl.confirmPending = 0;
+        endCreation(unit);
+        return;
+    }
+    if (unit.fpl.supLine >= 1) {
+        coordinateEvents(unit);
+        return;
+    }
+    if (events.evtRightInnerUp == 1 || events.evtRightInnerDown == 1 || events.evtRightOuterUp == 1 ||
+        events.evtRightOuterDown == 1) {
+        unit.fpl.supTableFull = 0;
+    }
+    if (db.entryColumn <= kLastIdentColumn) {
+        if (events.evtRightInnerUp == 1) stepEntryChar(unit, +1);
+        if (events.evtRightInnerDown == 1) stepEntryChar(unit, -1);
+    }
+    if (events.evtRightOuterUp == 1) identCursorRight(unit);
+    if (events.evtRightOuterDown == 1) identCursorLeft(unit);
+    if (events.evtEnt == 1) identEnt(unit);
+}
+
+// --- drawing ---
+
+void drawIdentRow(const Unit& unit, Canvas& canvas, float x) {
+    const NavDbState& db = unit.db;
+    if (unit.page.rightCursorOn != 1) {
+        drawCell(canvas, x + 5.0f, rowY(0), formatCell(" %s", db.userWaypoints[db.currentUserWaypoint].ident).text);
+        return;
+    }
+    char ident[kEnteredIdentSize];
+    enteredIdent(unit, ident);
+    drawCell(canvas, x + 5.0f, rowY(0), formatCell(" %s", ident).text);
+    if (db.entryColumn >= 1 && db.entryColumn <= kLastIdentColumn && unit.fpl.supLine == 0) {
+        const float cellX = x + 5.0f + kCharWidth * static_cast<float>(db.entryColumn);
+        const char cell[2] = {db.entryChar, '\0'};
+        drawInverseCell(canvas, cellX + 2.0f, rowBoxY(0), kCharWidth, kRowBoxHeight, cellX, rowY(0), cell);
+    }
+}
+
+// One coordinate line, a cell per character; the entered positions sit among the fixed
+// blank, degree sign, "." and "'" of the position rows.
+void drawCoordinateLine(const Unit& unit, Canvas& canvas, float x, int32_t line, int32_t row) {
+    static constexpr int kLatitudeCells[kLatitudeColumns] = {0, 2, 3, 5, 6, 8, 9};
+    static constexpr int kLongitudeCells[kLongitudeColumns] = {0, 1, 2, 3, 5, 6, 8, 9};
+    const bool latitude = line == 1;
+    const int32_t columns = latitude ? kLatitudeColumns : kLongitudeColumns;
+    const int* cells = latitude ? kLatitudeCells : kLongitudeCells;
+    const CoordinateChoices* positions =
+        unit.db.coordinateEntry + (latitude ? kLatitudeFirstPosition : kLongitudeFirstPosition);
+    char text[12] = "           ";
+    text[4] = static_cast<char>(0xB0);
+    text[7] = '.';
+    text[10] = '\'';
+    for (int32_t i = 0; i < columns; ++i) {
+        const CoordinateChoices& p = positions[i];
+        text[cells[i]] = (p.selected >= 0 && p.selected < p.choiceCount) ? p.choices[p.selected] : '_';
+    }
+    const bool editing = unit.fpl.supLine == line;
+    const float y = rowY(row);
+    const float left = x + 10.0f;
+    for (int i = 0; i < 11; ++i) {
+        const char cell[2] = {text[i], '\0'};
+        const float cellX = left + kCharWidth * static_cast<float>(i);
+        const bool atCursor = editing && i == cells[unit.db.entryColumn >= 1 && unit.db.entryColumn <= columns
+                                                       ? unit.db.entryColumn - 1 : 0];
+        if (atCursor && !blinkFirstHalf(unit.nav.blinkPhase)) {
+            drawCell(canvas, cellX, y, cell);
+        } else if (editing) {
+            drawInverseCell(canvas, cellX, rowBoxY(row), kCharWidth, kRowBoxHeight, cellX, y, cell);
+        } else {
+            drawCell(canvas, cellX, y, cell);
+        }
+    }
+}
+
+void drawCreationChoices(const Unit& unit, Canvas& canvas, float x) {
+    const int32_t column = unit.db.entryColumn;
+    drawCell(canvas, x + 10.0f, rowY(2), unit.fpl.supTableFull == 1 ? "TABLE FULL" : "CREATE NEW");
+    drawCell(canvas, x + 10.0f, rowY(3), "WPT AT:");
+    if (column == kUserPosColumn) {
+        drawInverseCell(canvas, x + 10.0f, rowBoxY(4), 136.0f, kRowBoxHeight, x + 10.0f, rowY(4), "USER POS?");
+    } else {
+        drawCell(canvas, x + 10.0f, rowY(4), "USER POS?");
+    }
+    if (column == kPresPosColumn) {
+        drawInverseCell(canvas, x + 10.0f, rowBoxY(5), 136.0f, kRowBoxHeight, x + 10.0f, rowY(5), "PRES POS?");
+    } else {
+        drawCell(canvas, x + 10.0f, rowY(5), "PRES POS?");
+    }
+}
+
+void drawWaypointRows(const Unit& unit, Canvas& canvas, float x) {
+    const WaypointRecord& record = unit.db.userWaypoints[unit.db.currentUserWaypoint];
+    if (record.refIdent[0] != '\0') {
+        drawCell(canvas, x + 10.0f, rowY(1), formatCell("REF:  %s", record.refIdent).text);
+        drawCell(canvas, x + 10.0f, rowY(2), formatCell("RAD: %3.1f\xB0", record.bearingDeg).text);
+        drawCell(canvas, x + 10.0f, rowY(3), formatCell("DIS:%3.1fNM", record.distanceNm).text);
+    }
+    char latitude[kPositionRowSize];
+    char longitude[kPositionRowSize];
+    FormatLatitudeRow(record.latitude, latitude);
+    FormatLongitudeRow(record.longitude, longitude);
+    drawCell(canvas, x + 10.0f, rowY(4), latitude);
+    drawCell(canvas, x + 10.0f, rowY(5), longitude);
+}
+
+void drawSup(const Unit& unit, Canvas& canvas, float x) {
+    const bool cursor = unit.page.rightCursorOn == 1;
+    if (cursor && unit.fpl.supLine >= 1) {
+        drawIdentRow(unit, canvas, x);
+        drawCoordinateLine(unit, canvas, x, 1, 4);
+        drawCoordinateLine(unit, canvas, x, 2, 5);
+    } else if (cursor && !hasCurrentWaypoint(unit)) {
+        drawIdentRow(unit, canvas, x);
+        drawCreationChoices(unit, canvas, x);
+    } else if (hasCurrentWaypoint(unit)) {
+        drawIdentRow(unit, canvas, x);
+        drawWaypointRows(unit, canvas, x);
+    } else {
+        drawCell(canvas, x + 5.0f, rowY(0), " SUP DATA");
+        drawCell(canvas, x + 5.0f, rowY(1), " NOT FOUND");
+        if (unit.fpl.supTableFull == 1) drawCell(canvas, x + 5.0f, rowY(3), " TABLE FULL");
+    }
+    drawStatusLabel(canvas, x, "SUP", unit.page.rightCursorOn);
+    if (unit.fpl.confirmPending >= 1) {
+        drawCell(canvas, 100.0f, kStatusRowY, "ENR-LEG");
+        drawFlashingCell(canvas, unit.nav.blinkPhase, x + 40.0f, 155.0f, 50.0f, 20.0f, x + 40.0f, kStatusRowY, "ENT");
+    }
+}
+
+}  // namespace
+
+void drawSupPage(Unit& unit, Host&, Canvas& canvas, float x) {
+    handleSupEvents(unit);
+    beginPage(canvas, unit.display);
+    drawSup(unit, canvas, x);
+    endPage(canvas);
+}

@@ -1,0 +1,42 @@
+#include "navdb/user_waypoints.h"
+
+#include <cstdio>
+
+#include "frame/unit.h"
+#include "navdb/coordinates.h"
+#include "navdb/records.h"
+#include "navdb/tables.h"
+
+bool userWaypointTableFull(const Unit& unit) {
+    return unit.db.userWaypointCount >= kUserWaypointCapacity;
+}
+
+bool CreateUserWaypoint(Unit& unit, UserWaypointPlace place) {
+    NavDbState& db = unit.db;
+    char ident[kIdentSize + 2];
+    std::snprintf(ident, sizeof ident, "%s%c", db.entryText, db.entryChar);
+    if (ident[0] == '\0' || userWaypointTableFull(unit) || db.userWaypointCount < 0) return false;
+
+    double latitude = unit.nav.presentLat;
+    double longitude = unit.nav.presentLon;
+    if (place == UserWaypointPlace::EnteredPosition) {
+        char latitudeText[kPositionTextSize];
+        char longitudeText[kPositionTextSize];
+        BuildEnteredLatitudeText(unit, latitudeText);
+        BuildEnteredLongitudeText(unit, longitudeText);
+        ParsePosition(latitudeText, longitudeText, latitude, longitude);
+        if (latitudeText[0] == 'S') latitude = -latitude;
+        if (longitudeText[0] == 'W') longitude = -longitude;
+    }
+
+    WaypointRecord record{};
+    copyPlanText(record.ident, ident);
+    copyPlanText(record.name, ident);
+    copyPlanText(record.typeText, "W");
+    record.latitude = latitude;
+    record.longitude = longitude;
+    const int32_t index = addWaypoint(db, kTypeUserWaypoint, record);
+    if (index == 0) return false;
+    db.currentUserWaypoint = index;
+    return true;
+}
