@@ -1,11 +1,13 @@
 #include "apps/run/runner.h"
 
 #include <string>
+#include <vector>
 
 #include "apps/run/print_table.h"
 #include "platform/canvas/cairo_canvas.h"
 #include "platform/canvas/recording_canvas.h"
 #include "platform/sim/aircraft_model.h"
+#include "platform/sim/sim_flight_plan.h"
 #include "platform/sim/sim_session.h"
 
 namespace {
@@ -18,6 +20,19 @@ bool writeFramePng(const SimSession& session, const std::string& path) {
     if (png.writePng(path.c_str(), error)) return true;
     std::fprintf(stderr, "tarnwick-run: cannot write %s: %s\n", path.c_str(), error.c_str());
     return false;
+}
+
+// Publishes the script's waypoints as the simulator's own flight plan.
+void runSimPlan(SimHost& host, const ScriptLine& line) {
+    std::vector<SimPlanWaypoint> waypoints;
+    for (size_t i = 0; i < line.words.size(); ++i) {
+        waypoints.push_back({line.words[i], line.numbers[2 * i], line.numbers[2 * i + 1]});
+    }
+    if (waypoints.empty()) {
+        host.removeDataBlock("FS2002 GPS DATA");
+    } else {
+        setSimFlightPlan(host, waypoints);
+    }
 }
 
 class Runner {
@@ -92,6 +107,7 @@ bool Runner::run(const ScriptLine& line) {
         session_.encodeAircraft();
         break;
     case Command::Fly: session_.fly(number(line, 0)); break;
+    case Command::SimPlan: runSimPlan(host, line); break;
     case Command::Service: session_.service(static_cast<int32_t>(number(line, 0))); break;
     case Command::Dump:
         std::fprintf(out_, "dump %d\n", session_.frameCount());

@@ -257,6 +257,21 @@ bool parseArguments(LineParser& p, const std::string& name) {
         line.words.push_back(p.arg(0));
         return true;
     }
+    if (name == "simplan") {
+        // simplan IDENT LAT LON [IDENT LAT LON ...]; no waypoints removes the plan block.
+        line.command = Command::SimPlan;
+        if (p.argumentCount() % 3 != 0) {
+            p.problem = "simplan takes IDENT LAT LON triples";
+            return false;
+        }
+        for (size_t i = 0; i < p.argumentCount(); i += 3) {
+            line.words.push_back(p.arg(i));
+            if (!p.real(i + 1, "latitude", -90, 90) || !p.real(i + 2, "longitude", -180, 180)) {
+                return false;
+            }
+        }
+        return true;
+    }
     p.problem = "unknown line \"" + name + "\"";
     return false;
 }

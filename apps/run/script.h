@@ -27,6 +27,7 @@ enum class Command {
     Dump,
     Print,
     Png,
+    SimPlan,
 };
 
 struct ScriptLine {
