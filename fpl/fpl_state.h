@@ -6,6 +6,7 @@
 // minus one; an empty plan has lastIndex 0 and an empty ident in entry 0.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 
 #include "fpl/plan_waypoint.h"
@@ -42,10 +43,15 @@ struct ActiveRoute {
     PlanWaypoint waypoints[kPlanWaypointCount];
 };
 
-// A file is read here before it is copied into a plan slot.
+constexpr int kRouteLineBufferSize = 128;  // one written waypoint line at most
+constexpr size_t kRouteFileBufferSize = 16 + kPlanWaypointCount * kRouteLineBufferSize;
+
+// A file is read here before it is copied into a plan slot, and a saved file is
+// composed in `fileBytes` before it is written whole.
 struct RouteScratch {
     FixedTable<PlanWaypoint> waypoints{kPlanWaypointCount};
     int32_t lastIndex = -1;  // -1 = empty
+    FixedTable<char> fileBytes{kRouteFileBufferSize};
 };
 
 enum StoredPlanChoice : int32_t {

@@ -19,8 +19,9 @@ constexpr int kRouteFields = 7;
 // Names of files found in the folder before they are sorted and read.
 constexpr size_t kListedNameCapacity = 4096;
 // One written waypoint line at most; longer lines (absurd numbers) are cut.
-constexpr int kWrittenLineSize = 128;
-constexpr size_t kRouteFileBufferSize = 16 + kPlanWaypointCount * kWrittenLineSize;
+constexpr int kWrittenLineSize = kRouteLineBufferSize;
+// Counters appended to a taken name run up to this; a save finding all taken is refused.
+constexpr int kMaxNameCounter = 999;
 
 struct ListedName {
     char text[kPlanNameSize];
@@ -189,7 +190,7 @@ void scanFlightPlanFolder(Unit& unit) {
     if (FlightPlan* blank = fpl.store.plan(fpl.blankPlanIndex)) clearPlanSlot(*blank);
 }
 
-void routeFileStem(Unit& unit, char* out, int size) {
+bool routeFileStem(Unit& unit, char* out, int size) {
     FplState& fpl = unit.fpl;
     char candidate[kPlanNameSize - 4];
     const int32_t last = fpl.activeLastIndex < 0 ? 0 : fpl.activeLastIndex;
@@ -200,10 +201,12 @@ void routeFileStem(Unit& unit, char* out, int size) {
     // Each taken name adds a two-digit counter (replacing the previous one), and the
     // search starts again.
     const size_t baseLength = std::strlen(candidate);
-    for (int counter = 1; nameTaken(unit, candidate) && counter < 1000; ++counter) {
+    for (int counter = 1; nameTaken(unit, candidate); ++counter) {
+        if (counter > kMaxNameCounter) return false;  // every name is taken
         std::snprintf(candidate + baseLength, sizeof candidate - baseLength, "%02d", counter);
     }
     copyField(out, static_cast<size_t>(size), candidate);
+    return true;
 }
 
 SaveResult saveRouteFile(Unit& unit) {
@@ -212,7 +215,7 @@ SaveResult saveRouteFile(Unit& unit) {
         return SaveResult::StoreFull;
     }
     char stem[kPlanNameSize - 4];
-    routeFileStem(unit, stem, sizeof stem);
+    if (!routeFileStem(unit, stem, sizeof stem)) return SaveResult::NotWritten;
 
     FlightPlan* slot = fpl.store.plan(fpl.blankPlanIndex);
     FlightPlan* nextBlank = fpl.store.plan(fpl.blankPlanIndex + 1);
@@ -227,7 +230,7 @@ SaveResult saveRouteFile(Unit& unit) {
     fpl.blankPlanIndex += 1;
     clearPlanSlot(*nextBlank);
 
-    FixedTable<char> bytes(kRouteFileBufferSize);
+    FixedTable<char>& bytes = fpl.scratch.fileBytes;
     int size = std::snprintf(bytes.data(), kRouteFileBufferSize, "[FlightPlan]\r\n");
     for (int32_t i = 0; i <= last; ++i) {
         const PlanWaypoint& w = plan.waypoints[i];

@@ -27,10 +27,13 @@ bool parseRouteLine(std::string_view line, PlanWaypoint& waypoint);
 void loadRouteFile(Unit& unit, const char* name);
 
 // Saves FPL 0 as a new stored plan and a new route file named after its first and final
-// identifiers. Returns false when the store is full (nothing changes) or when the file
-// could not be written (the plan is kept in the store all the same).
+// identifiers. StoreFull: the store has no slot left (nothing changes). NotWritten: the
+// file could not be written (the plan is kept in the store all the same), or no free
+// name was left (nothing changes).
 enum class SaveResult { Saved, StoreFull, NotWritten };
 SaveResult saveRouteFile(Unit& unit);
 
-// The name a save would use for FPL 0 without its extension, written into `out`.
-void routeFileStem(Unit& unit, char* out, int size);
+// The name a save would use for FPL 0 without its extension, written into `out`: the
+// first and final identifiers joined by "-", with a two-digit counter while the name
+// begins a stored plan's name or names a file on disk. False when no counter is free.
+bool routeFileStem(Unit& unit, char* out, int size);
