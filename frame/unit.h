@@ -10,6 +10,7 @@
 #include "fpl/fpl_state.h"
 #include "frame/page_state.h"
 #include "frame/settings.h"
+#include "nav/direct_to_leg.h"
 #include "nav/nav_state.h"
 #include "navdb/navdb_state.h"
 
@@ -29,6 +30,7 @@ struct Unit {
     GaugeUnitRecord record;
 
     NavState nav;
+    DirectToLeg directToLeg = {};
     NavPagesState navPages;
     Settings settings;
     NavDbState db;

@@ -1,24 +1,140 @@
-// The navigation solution's per-tick bookkeeping: the aircraft snapshot, fuel used, the
-// blink phase, the wind triangle and the departure time.
+// The navigation solution, once per host tick: the aircraft snapshot, fuel used, the blink
+// phase, the active leg (plan leg or direct-to leg) with its desired track, distance and
+// bearing to go, the steering point for the autopilot, leg sequencing, the wind triangle
+// and the departure time.
 #include "nav/navigation.h"
 
 #include <cmath>
 
 #include "frame/aircraft_reads.h"
 #include "frame/host.h"
+#include "frame/numbers.h"
 #include "frame/unit.h"
+#include "nav/geodesy.h"
 
 namespace {
 
-constexpr double kDegToRad = 0.017453292519943295;
-constexpr double kRadToDeg = 57.29577951308232;
+constexpr uint32_t kKeySetHeading = 0x101FA;
 // One run is one eighteenth of a second of flow.
 constexpr double kHoursPerRun = 1.0 / 60.0 / 60.0 / 18.0;
+// The intercept leg ends once the track to the waypoint is within this of the leg's.
+constexpr double kCourseCaptureDeg = 4.0;
+constexpr double kAbeamMinHeightFt = 400.0;
+
+// A true bearing as magnetic, brought into [0, 360] by one turn.
+double magneticOf(double bearingTrue, double magVar) {
+    double magnetic = bearingTrue - magVar;
+    if (magnetic < 0.0) magnetic += 360.0;
+    if (magnetic > 360.0) magnetic -= 360.0;
+    return magnetic;
+}
+
+// The difference of two bearings folded into [0, 180].
+double bearingGap(double a, double b) {
+    const double gap = std::fabs(floorMod(a - b, 360.0));
+    return gap > 180.0 ? 360.0 - gap : gap;
+}
+
+// The active route's waypoint at `index`, or null outside the route.
+const PlanWaypoint* routeWaypoint(const Unit& unit, int32_t index) {
+    if (index < 0 || index > unit.fpl.activeLastIndex || index >= kPlanWaypointCount) return nullptr;
+    return &unit.fpl.activeRoute.waypoints[index];
+}
 
 void accumulateFuel(Unit& unit, Host& host) {
     if (unit.power.powerOn == 0) return;
     unit.nav.fuelUsed1 += engineFuelFlowPph(host, 1) * kHoursPerRun;
     unit.nav.fuelUsed2 += engineFuelFlowPph(host, 2) * kHoursPerRun;
+}
+
+void steerTowards(Unit& unit, Host& host, double fromLat, double fromLon, double courseTrue,
+                  double alongNm) {
+    NavState& nav = unit.nav;
+    destinationPoint(fromLat, fromLon, courseTrue, alongNm + nav.steerLeadNm, nav.steerLat,
+                     nav.steerLon);
+    double distanceNm = 0.0;
+    double bearingTrue = 0.0;
+    greatCircle(nav.presentLat, nav.presentLon, nav.steerLat, nav.steerLon, distanceNm, bearingTrue);
+    nav.steerHeading = magneticOf(bearingTrue, nav.magVar);
+    const int32_t heading = truncateToInt32(nav.steerHeading);
+    if (nav.lnavEngaged == 1 && heading != truncateToInt32(nav.lastSteerHeading)) {
+        host.sendKeyEvent(kKeySetHeading, static_cast<uint32_t>(heading));
+        nav.lastSteerHeading = nav.steerHeading;
+    }
+}
+
+void flyPlanLeg(Unit& unit, Host& host) {
+    NavState& nav = unit.nav;
+    const PlanWaypoint* from = routeWaypoint(unit, nav.activeToIndex - 1);
+    const PlanWaypoint* to = routeWaypoint(unit, nav.activeToIndex);
+    // An index that left the route (a plan replaced under it) gives no leg to fly.
+    if (from == nullptr || to == nullptr) return;
+    nav.anticipationDistance = nav.groundSpeedKt / 3600.0 * nav.anticipationSeconds;
+
+    const LegEnds leg{1, from->latitude, from->longitude, to->latitude, to->longitude};
+    CrossTrackResult crossing{};
+    crossTrack(nav, leg, LegMode::PlanLeg, crossing);
+    nav.planCrossTrack = crossing.crossTrackNm;
+
+    double courseTrue = 0.0;
+    greatCircle(leg.fromLat, leg.fromLon, leg.toLat, leg.toLon, nav.legLength, courseTrue);
+    nav.desiredTrack = magneticOf(courseTrue, nav.magVar);
+    double bearingTrue = 0.0;
+    greatCircle(nav.presentLat, nav.presentLon, leg.toLat, leg.toLon, nav.distanceToGo, bearingTrue);
+    nav.bearingToWaypoint = magneticOf(bearingTrue, nav.magVar);
+
+    if (nav.interceptActive == 0) {
+        steerTowards(unit, host, leg.fromLat, leg.fromLon, nav.desiredTrack + nav.magVar,
+                     nav.legLength - nav.distanceToGo);
+    } else {
+        steerTowards(unit, host, nav.interceptStartLat, nav.interceptStartLon,
+                     nav.interceptCourse + nav.magVar, nav.interceptDistance - nav.distanceToGo);
+        if (nav.anticipationDistance >= nav.planCrossTrack ||
+            bearingGap(nav.bearingToWaypoint, nav.desiredTrack) < kCourseCaptureDeg) {
+            nav.interceptActive = 0;
+        }
+    }
+
+    if (nav.heightFt > kAbeamMinHeightFt && nav.directToActive == 0 &&
+        passedAbeam(nav, leg.toLat, leg.toLon) == 1) {
+        nav.distanceToGo = -1.0;
+    }
+    if (nav.anticipationDistance > nav.distanceToGo &&
+        nav.activeToIndex < unit.fpl.activeLastIndex) {
+        nav.activeToIndex += 1;
+    }
+}
+
+void flyDirectTo(Unit& unit, Host& host) {
+    NavState& nav = unit.nav;
+    const PlanWaypoint& origin = unit.directToLeg.origin;
+    const PlanWaypoint& target = unit.directToLeg.target;
+    nav.anticipationDistance = nav.groundSpeedKt / 3600.0 * nav.anticipationSeconds;
+    double courseTrue = 0.0;
+    greatCircle(origin.latitude, origin.longitude, target.latitude, target.longitude,
+                nav.legLength, courseTrue);
+    nav.desiredTrack = magneticOf(courseTrue, nav.magVar);
+    double bearingTrue = 0.0;
+    greatCircle(nav.presentLat, nav.presentLon, target.latitude, target.longitude,
+                nav.distanceToGo, bearingTrue);
+    nav.bearingToWaypoint = magneticOf(bearingTrue, nav.magVar);
+    steerTowards(unit, host, origin.latitude, origin.longitude, nav.desiredTrack + nav.magVar,
+                 nav.legLength - nav.distanceToGo);
+
+    if (nav.anticipationDistance > nav.distanceToGo) {
+        nav.directToActive = 0;
+        // When the target was the active plan waypoint, the plan goes on from the next one.
+        if (const PlanWaypoint* to = routeWaypoint(unit, nav.activeToIndex)) {
+            double toPlanNm = 0.0;
+            double unusedBearing = 0.0;
+            greatCircle(nav.presentLat, nav.presentLon, to->latitude, to->longitude, toPlanNm,
+                        unusedBearing);
+            if (nav.anticipationDistance > toPlanNm &&
+                nav.activeToIndex < unit.fpl.activeLastIndex) {
+                nav.activeToIndex += 1;
+            }
+        }
+    }
 }
 
 void updateWind(NavState& nav, Host& host) {
@@ -56,9 +172,27 @@ void updateNavigation(Unit& unit, Host& host) {
     accumulateFuel(unit, host);
     nav.blinkPhase = nav.blinkPhase >= 17 ? 0 : nav.blinkPhase + 1;
     nav.lastTick = tick;
+    if (nav.directToActive == 1) {
+        flyDirectTo(unit, host);
+    } else if (nav.activeToIndex != kNoActiveRoute) {
+        flyPlanLeg(unit, host);
+    }
     updateWind(nav, host);
     if (nav.departureHour == -1.0 && nav.groundSpeedKt > unit.settings.flightTimerSpeed) {
         nav.departureHour = nav.zuluHour;
         nav.departureMinute = nav.zuluMinute;
     }
+}
+
+void recordInterceptLeg(Unit& unit) {
+    NavState& nav = unit.nav;
+    nav.interceptStartLat = nav.presentLat;
+    nav.interceptStartLon = nav.presentLon;
+    if (const PlanWaypoint* to = routeWaypoint(unit, nav.activeToIndex)) {
+        greatCircle(nav.presentLat, nav.presentLon, to->latitude, to->longitude,
+                    nav.interceptDistance, nav.interceptCourse);
+        nav.interceptCourse -= nav.magVar;
+        if (nav.interceptCourse < 0.5) nav.interceptCourse += 360.0;
+    }
+    nav.interceptActive = 1;
 }

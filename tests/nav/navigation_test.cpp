@@ -1,0 +1,173 @@
+// The navigation solution on a fake clock: leg geometry, anticipation and sequencing, the
+// abeam rule, direct-to arrival, steering output and the coupling.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+
+#include "frame/controls.h"
+#include "nav/navigation.h"
+#include "support/test_bench.h"
+
+namespace {
+
+class NavigationTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        bench.setPowerAvailable(true);
+        bench.start();
+    }
+
+    // A route along the equator: waypoints every 10 NM eastwards from (0, 0).
+    void activateEquatorRoute(int waypoints) {
+        Unit& unit = bench.unit();
+        for (int i = 0; i < waypoints; ++i) {
+            PlanWaypoint& w = unit.fpl.activeRoute.waypoints[i];
+            std::snprintf(w.ident, sizeof w.ident, "WP%d", i);
+            w.latitude = 0.0;
+            w.longitude = i * 10.0 / 60.0;
+        }
+        unit.fpl.activeLastIndex = waypoints - 1;
+        unit.nav.activeToIndex = 1;
+    }
+
+    NavState& nav() { return bench.unit().nav; }
+    TestBench bench;
+};
+
+TEST_F(NavigationTest, PlanLegGivesTrackDistanceAndBearing) {
+    activateEquatorRoute(3);
+    bench.setMagVar(10.0);
+    bench.setPosition(0.0, 2.0 / 60.0);
+    bench.frame();
+    EXPECT_NEAR(nav().legLength, 10.0, 1e-6);
+    EXPECT_NEAR(nav().desiredTrack, 80.0, 1e-6);
+    EXPECT_NEAR(nav().distanceToGo, 8.0, 1e-6);
+    EXPECT_NEAR(nav().bearingToWaypoint, 80.0, 1e-6);
+    // The steering point lies 3 NM ahead on the leg.
+    EXPECT_NEAR(nav().steerLon, 5.0 / 60.0, 1e-6);
+}
+
+TEST_F(NavigationTest, WaypointSequencesWithinThirtyFiveSecondsOfFlight) {
+    activateEquatorRoute(3);
+    bench.setGroundSpeed(120.0);
+    // 1.1667 NM are flown in 35 s at 120 kt: 1.2 NM before the waypoint it stays.
+    bench.setPosition(0.0, (10.0 - 1.2) / 60.0);
+    bench.frame();
+    EXPECT_NEAR(nav().anticipationDistance, 120.0 / 3600.0 * 35.0, 1e-9);
+    EXPECT_EQ(nav().activeToIndex, 1);
+    bench.setPosition(0.0, (10.0 - 1.1) / 60.0);
+    bench.frame();
+    EXPECT_EQ(nav().activeToIndex, 2);
+    // The final waypoint is never sequenced past.
+    bench.setPosition(0.0, 25.0 / 60.0);
+    bench.frames(3);
+    EXPECT_EQ(nav().activeToIndex, 2);
+}
+
+TEST_F(NavigationTest, AtRestOnlyTheAbeamRuleSequencesAndOnlyAboveFourHundredFeet) {
+    activateEquatorRoute(3);
+    bench.setGroundSpeed(0.0);
+    bench.setPosition(0.5 / 60.0, 10.5 / 60.0);  // just past the waypoint, close to the leg
+    bench.setAltitude(300.0);
+    bench.frames(2);
+    EXPECT_EQ(nav().activeToIndex, 1);
+    bench.setAltitude(1500.0);
+    bench.frames(2);
+    EXPECT_EQ(nav().activeToIndex, 2);
+}
+
+TEST_F(NavigationTest, DirectToArrivalPassesThePlanWaypointItLedTo) {
+    activateEquatorRoute(3);
+    Unit& unit = bench.unit();
+    unit.directToLeg.origin.latitude = 1.0;
+    unit.directToLeg.origin.longitude = 10.0 / 60.0;
+    unit.directToLeg.target = unit.fpl.activeRoute.waypoints[1];
+    nav().directToActive = 1;
+    bench.setGroundSpeed(120.0);
+    bench.setPosition(2.0 / 60.0, 10.0 / 60.0);
+    bench.frame();
+    EXPECT_NEAR(nav().desiredTrack, 180.0, 1e-6);
+    EXPECT_EQ(nav().directToActive, 1);
+    bench.setPosition(0.3 / 60.0, 10.0 / 60.0);
+    bench.frame();
+    EXPECT_EQ(nav().directToActive, 0);
+    EXPECT_EQ(nav().activeToIndex, 2);
+}
+
+TEST_F(NavigationTest, SteeringSendsWholeDegreesOnlyWhenTheyChange) {
+    Unit& unit = bench.unit();
+    unit.directToLeg.origin.latitude = 0.0;
+    unit.directToLeg.origin.longitude = 0.0;
+    unit.directToLeg.target.latitude = 1.0;
+    unit.directToLeg.target.longitude = 0.0;
+    nav().directToActive = 1;
+    nav().lnavEngaged = 1;
+    bench.host().setToken(103, 1.0);  // autopilot master and heading hold on
+    bench.host().setToken(106, 1.0);
+    bench.setMagVar(0.3);  // due north true is 359.7 magnetic
+    bench.setPosition(0.0, 0.0);
+    bench.frame();
+    ASSERT_FALSE(bench.host().keyEvents().empty());
+    EXPECT_EQ(bench.host().keyEvents().back().eventId, 0x101FAu);
+    EXPECT_EQ(bench.host().keyEvents().back().parameter, 359u);
+    const size_t sent = bench.host().keyEvents().size();
+    bench.setMagVar(0.9);  // 359.1: the same whole degree
+    bench.frame();
+    EXPECT_EQ(bench.host().keyEvents().size(), sent);
+}
+
+TEST_F(NavigationTest, CouplingNeedsARouteOrADirectToAndTheAutopilotMaster) {
+    SimHost& host = bench.host();
+    auto click = [&] {
+        host.setVariable("lnav_clicked", 1);
+        bench.service(6);
+    };
+    host.setToken(103, 1.0);
+    host.setToken(106, 1.0);
+    click();
+    EXPECT_EQ(nav().lnavEngaged, 0);
+    EXPECT_TRUE(host.keyEvents().empty());
+    EXPECT_EQ(host.variable("lnav_clicked"), 0.0);
+
+    nav().directToActive = 1;
+    click();
+    EXPECT_EQ(nav().lnavEngaged, 1);
+    EXPECT_EQ(nav().interceptActive, 0);
+    EXPECT_EQ(nav().lnavGrace, 0);
+    EXPECT_EQ(host.variable("lnav"), 1.0);
+    ASSERT_EQ(host.keyEvents().size(), 1u);
+    EXPECT_EQ(host.keyEvents()[0].eventId, 0x1010Fu);
+
+    // Heading hold off releases the coupling and asks the autopilot to hold heading again.
+    host.setToken(106, 0.0);
+    bench.service(6);
+    EXPECT_EQ(nav().lnavEngaged, 0);
+    EXPECT_EQ(host.variable("lnav"), 0.0);
+    EXPECT_EQ(host.keyEvents()[1].eventId, 0x10117u);
+    EXPECT_EQ(host.keyEvents()[2].eventId, 0x1010Fu);
+}
+
+TEST_F(NavigationTest, EngagingOnARouteFliesAnInterceptAfterAGracePeriod) {
+    activateEquatorRoute(3);
+    SimHost& host = bench.host();
+    bench.setPosition(1.0, 0.0);
+    bench.frame();
+    host.setToken(103, 1.0);
+    host.setToken(106, 1.0);
+    host.setVariable("lnav_clicked", 1);
+    bench.service(6);
+    EXPECT_EQ(nav().lnavEngaged, 1);
+    EXPECT_EQ(nav().interceptActive, 1);
+    // From 60 NM north of the route's start to 10 NM east of it.
+    EXPECT_NEAR(nav().interceptCourse, 170.54, 0.01);
+    EXPECT_NEAR(nav().interceptDistance, 60.8, 0.05);
+    // The autopilot master going off is ignored during the 30-cycle grace period.
+    host.setToken(103, 0.0);
+    for (int i = 0; i < 28; ++i) bench.service(6);
+    EXPECT_EQ(nav().lnavEngaged, 1);
+    bench.service(6);
+    bench.service(6);
+    EXPECT_EQ(nav().lnavEngaged, 0);
+}
+
+}  // namespace
