@@ -47,12 +47,25 @@ void drawActiveRoute(const Unit& unit, Canvas& canvas, float x) {
         }
         if (finalOnOwnRow) drawEntryRow(canvas, x, rowY(5), last + 1, fpl.activeRoute.waypoints[last].ident);
 
+        // The row each shown entry is drawn on, or -1.
+        auto rowOf = [&](int32_t i) {
+            if (finalOnOwnRow && i == last) return 5;
+            return (i >= top && i - top < kActiveRouteRows && i < last + (finalOnOwnRow ? 0 : 1)) ? i - top : -1;
+        };
         const int32_t to = unit.nav.activeToIndex;
         if (unit.nav.directToActive == 0 && to >= 0 && to <= last) {
-            int32_t row = -1;
-            if (finalOnOwnRow && to == last) row = 5;
-            else if (to >= top && to - top < kActiveRouteRows) row = to - top;
+            const int32_t row = rowOf(to);
             if (row >= 0) drawActiveLegMark(canvas, x, rowY(row), row >= 1);
+        } else if (unit.nav.directToActive != 0) {
+            // A direct-to to a waypoint of the route marks that waypoint, without the bracket.
+            const PlanWaypoint& target = unit.directToLeg.target;
+            for (int32_t i = 0; i <= last; ++i) {
+                const PlanWaypoint& w = fpl.activeRoute.waypoints[i];
+                const int32_t row = rowOf(i);
+                if (row < 0 || std::strcmp(w.ident, target.ident) != 0 || w.latitude != target.latitude) continue;
+                drawActiveLegMark(canvas, x, rowY(row), false);
+                break;
+            }
         }
     }
     drawCell(canvas, x + 10.0f, kStatusRowY, formatCell("FPL%2d", 0).text);

@@ -215,4 +215,39 @@ TEST(FplPage, UnknownIdentifierCreatesAUserWaypointOnSup) {
     EXPECT_NEAR(f.unit().fpl.store.plan(3)->waypoints[0].latitude, 47.5, 1e-6);
 }
 
+// The middle y of the filled triangle drawn on the left page, or -1 when there is none.
+float markMiddleY(const TestBench& bench) {
+    const RecordingCanvas& canvas = const_cast<TestBench&>(bench).canvas();
+    for (const DrawItem& item : canvas.items()) {
+        if (item.kind != DrawKind::FillPolygon || item.pointCount != 3) continue;
+        const PointF& tip = canvas.points()[static_cast<size_t>(item.firstPoint) + 1];
+        if (tip.x < 184.0f) return tip.y;
+    }
+    return -1.0f;
+}
+
+TEST(FplPage, ActiveLegMarkStaysInViewOnLongRoutes) {
+    FplBench f;
+    setActiveRoute(f.unit(), {"W0", "W1", "W2", "W3", "W4", "W5", "W6", "W7"});
+    struct Case {
+        int32_t to;
+        const char* firstRow;
+        float markMiddle;
+    };
+    for (const Case& c : {Case{1, "  1:W0", 36.0f}, Case{3, "  1:W0", 84.0f},
+                          Case{5, "  3:W2", 84.0f}, Case{7, "  3:W2", 132.0f}}) {
+        SCOPED_TRACE(c.to);
+        f.unit().nav.activeToIndex = c.to;
+        f.bench.frames(1);
+        EXPECT_EQ(f.left(0), c.firstRow);
+        EXPECT_EQ(f.left(5), "  8:W7");
+        EXPECT_EQ(markMiddleY(f.bench), c.markMiddle);
+    }
+    // No route: only the bottom line, no mark.
+    f.unit().nav.activeToIndex = kNoActiveRoute;
+    f.bench.frames(1);
+    EXPECT_EQ(f.left(0), "");
+    EXPECT_EQ(markMiddleY(f.bench), -1.0f);
+}
+
 }  // namespace
