@@ -57,8 +57,12 @@ int32_t findExactIndex(const NavDbState& db, char typeLetter, std::string_view i
     return 0;
 }
 
+// Whether a zero-padded identifier field begins with `prefix` (shorter than the field).
+// The first character is compared on its own since it rejects almost every record.
 bool startsWith(const char* ident, std::string_view prefix) {
-    return std::strncmp(ident, prefix.data(), prefix.size()) == 0;
+    if (prefix.empty()) return true;
+    if (ident[0] != prefix[0]) return false;
+    return std::memcmp(ident, prefix.data(), prefix.size()) == 0;
 }
 
 int32_t findPrefixIndex(const NavDbState& db, char typeLetter, std::string_view prefix) {
