@@ -25,12 +25,12 @@ double SimHost::evaluateCalculatorCode(const char* expression) {
     return it == calculatorResults_.end() ? 0.0 : it->second;
 }
 
-int32_t SimHost::ensureVariable(const std::string& name) {
-    auto it = variableIds_.find(std::string_view(name));
+int32_t SimHost::ensureVariable(std::string_view name) {
+    auto it = variableIds_.find(name);
     if (it != variableIds_.end()) return it->second;
     auto id = static_cast<int32_t>(variables_.size());
-    variables_.push_back(NamedVariable{name, 0.0, false});
-    variableIds_.emplace(name, id);
+    variables_.push_back(NamedVariable{std::string(name), 0.0, false});
+    variableIds_.emplace(std::string(name), id);
     return id;
 }
 
@@ -131,11 +131,16 @@ bool SimHost::currentDirectory(char* out, int size) {
 
 void SimHost::setToken(uint32_t token, double value) { tokens_[token] = value; }
 
-void SimHost::setCalculatorResult(const std::string& expression, double value) {
-    calculatorResults_[expression] = value;
+void SimHost::setCalculatorResult(std::string_view expression, double value) {
+    auto it = calculatorResults_.find(expression);
+    if (it != calculatorResults_.end()) {
+        it->second = value;
+    } else {
+        calculatorResults_.emplace(std::string(expression), value);
+    }
 }
 
-void SimHost::setVariable(const std::string& name, double value) {
+void SimHost::setVariable(std::string_view name, double value) {
     NamedVariable& v = variables_[static_cast<size_t>(ensureVariable(name))];
     v.live = true;
     v.value = value;

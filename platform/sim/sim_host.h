@@ -65,9 +65,10 @@ public:
 
     // --- the simulator's side ---
     void setToken(uint32_t token, double value);
-    void setCalculatorResult(const std::string& expression, double value);
+    // Setting an expression or variable that already exists does not allocate.
+    void setCalculatorResult(std::string_view expression, double value);
     // Sets a named variable as another gauge or the panel would, creating it if needed.
-    void setVariable(const std::string& name, double value);
+    void setVariable(std::string_view name, double value);
     // The current value of a named variable; 0 when it does not exist.
     double variable(const std::string& name) const;
     bool variableExists(const std::string& name) const;
@@ -112,7 +113,7 @@ private:
         bool live = false;
     };
 
-    int32_t ensureVariable(const std::string& name);
+    int32_t ensureVariable(std::string_view name);
     NamedVariable* liveVariable(int32_t id);
 
     std::unordered_map<uint32_t, double> tokens_;
