@@ -207,6 +207,29 @@ TEST_F(AptPageTest, PulledKnobStepsIntoTheNearestAirports) {
     EXPECT_EQ(bench.unit().db.currentAirport, 3) << "stops at the last airport";
 }
 
+// The cursor turned on at nearest airport 1 starts no entry: the page keeps showing the
+// nearest airport as the aircraft moves, and the knobs change nothing meanwhile.
+TEST_F(AptPageTest, CursorOnNearestAirportOneFollowsTheAircraft) {
+    bench.setPosition(47.1, 8.0);
+    bench.press("push");
+    showAirport(1);
+    bench.press("ri-");
+    bench.press("push");
+    ASSERT_EQ(bench.unit().page.rightInnerKnobState, 1);
+    bench.press("rcrsr");
+    EXPECT_EQ(label(), "CRSR");
+    EXPECT_EQ(row(0), " KMIXNR 1") << "no entry character under a cursor";
+    bench.press("ri+");
+    bench.press("ro+");
+    EXPECT_EQ(bench.unit().db.currentAirport, 2);
+
+    bench.setPosition(51.45, -0.45);
+    bench.frame();
+    EXPECT_EQ(row(0), " EGLLNR 1");
+    bench.press("rcrsr");
+    EXPECT_EQ(label(), "APT 1");
+}
+
 TEST_F(AptPageTest, CursorStartsIdentifierEntryWithTheCharacterInverse) {
     showAirport(2);
     bench.press("rcrsr");
