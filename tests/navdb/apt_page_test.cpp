@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstring>
 #include <string>
 
 #include "frame/page_state.h"
@@ -64,6 +65,27 @@ TEST_F(AptPageTest, Apt1ShowsTheWrappedNameAndThePosition) {
     showAirport(2);
     EXPECT_EQ(row(1), "NEW YORK");
     EXPECT_EQ(row(2), "KENNEDY");
+}
+
+// The arrow before the identifier marks the airport the active route is flying to.
+TEST_F(AptPageTest, Apt1MarksTheActiveWaypoint) {
+    auto arrows = [this] {
+        int count = 0;
+        for (const DrawItem& item : bench.canvas().items()) {
+            if (item.kind == DrawKind::FillPolygon) ++count;
+        }
+        return count;
+    };
+    std::strcpy(bench.unit().fpl.activeRoute.waypoints[1].ident, "KMIX");
+    bench.unit().fpl.activeLastIndex = 1;
+    bench.unit().nav.activeToIndex = 1;
+    showAirport(1);
+    EXPECT_EQ(arrows(), 0);
+    showAirport(2);
+    EXPECT_EQ(arrows(), 1) << bench.dump();
+    bench.unit().nav.activeToIndex = kNoActiveRoute;
+    bench.frame();
+    EXPECT_EQ(arrows(), 0);
 }
 
 TEST_F(AptPageTest, Apt4ListsTheFrequenciesInOrderAndDashesTheRest) {
