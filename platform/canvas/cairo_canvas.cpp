@@ -8,6 +8,8 @@
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <deque>
+#include <utility>
 
 #include "platform/canvas/cp1252.h"
 
@@ -104,9 +106,12 @@ void CairoCanvas::setClip(float x, float y, float w, float h) {
 
 void CairoCanvas::resetClip() { cairo_reset_clip(cr_); }
 
+// Families are looked up once per process: the answer does not change while it runs, and
+// the warning about a missing font is given only once.
 const char* CairoCanvas::fontFamilyFor(const char* requested) {
+    static std::deque<std::pair<std::string, std::string>> families;  // stable addresses
     const char* key = requested ? requested : "";
-    for (const auto& entry : fontFamilies_) {
+    for (const auto& entry : families) {
         if (entry.first == key) return entry.second.c_str();
     }
     std::string family = findInstalledFamily(key);
@@ -115,8 +120,8 @@ const char* CairoCanvas::fontFamilyFor(const char* requested) {
                      key);
         family = "monospace";
     }
-    fontFamilies_.emplace_back(key, family);
-    return fontFamilies_.back().second.c_str();
+    families.emplace_back(key, family);
+    return families.back().second.c_str();
 }
 
 void CairoCanvas::drawText(float x, float y, const char* text, const FontSpec& font,

@@ -7,8 +7,6 @@
 
 #include <cstdint>
 #include <string>
-#include <utility>
-#include <vector>
 
 #include "frame/canvas.h"
 
@@ -54,14 +52,13 @@ private:
     void setColour(uint32_t argb);
     void pathPolygon(const PointF* points, int count);
     void pathEllipse(float x, float y, float w, float h);
-    const char* fontFamilyFor(const char* requested);
+    // The installed family that draws `requested`.
+    static const char* fontFamilyFor(const char* requested);
 
     uint32_t widthPx_;
     uint32_t heightPx_;
     cairo_surface_t* surface_ = nullptr;
     cairo_t* cr_ = nullptr;
-    // Requested family -> family fontconfig actually has.
-    std::vector<std::pair<std::string, std::string>> fontFamilies_;
 };
 
 // The fontconfig family that serves `requested`: the family itself, a known alternative

@@ -40,3 +40,27 @@ TEST(TestBench, RootFolderHoldsFilesForStartUp) {
     bench.stop();
     EXPECT_EQ(bench.root().read("Brindle/vgr27a.ini"), "TotalTime= 12.5\nPowerCycle=8\n");
 }
+
+// While the coupling is engaged the flown aircraft turns towards the last heading sent to
+// the autopilot, at 3 degrees a second, and otherwise holds its heading.
+TEST(TestBench, FlyTurnsTowardsTheAutopilotHeadingOnlyWhileCoupled) {
+    TestBench bench;
+    bench.powerOnAndSkipSelfTest();
+    bench.setPosition(47.0, -122.0);
+    bench.setGroundSpeed(120.0);
+    bench.setHeading(350.0);
+    bench.host().setToken(103, 1.0);  // autopilot master on, heading hold on
+    bench.host().setToken(106, 1.0);
+    bench.host().sendKeyEvent(kHeadingKeyEvent, 20);
+
+    bench.fly(2.0);
+    EXPECT_NEAR(bench.aircraft().headingMagDeg, 350.0, 1e-9);
+
+    bench.unit().nav.lnavEngaged = 1;
+    bench.fly(2.0);
+    EXPECT_NEAR(bench.aircraft().headingMagDeg, 356.0, 1e-6);
+    bench.fly(20.0);
+    EXPECT_NEAR(bench.aircraft().headingMagDeg, 20.0, 1e-6);
+    EXPECT_NEAR(bench.unit().nav.headingMag, 20.0, 1e-6);
+    EXPECT_GT(bench.unit().nav.presentLat, 47.0);
+}
