@@ -53,7 +53,7 @@ bool endsWithIgnoreCase(std::string_view text, std::string_view suffix) {
 void copyField(char* out, size_t size, std::string_view text) {
     if (size == 0) return;
     size_t n = text.size() < size - 1 ? text.size() : size - 1;
-    std::memcpy(out, text.data(), n);
+    if (n > 0) std::memcpy(out, text.data(), n);
     out[n] = '\0';
 }
 

@@ -117,4 +117,28 @@ TEST(PlnImport, UnreadablePlanAndUnwritableTempFileAreFailures) {
     EXPECT_EQ(f.unit->fpl.scratch.lastIndex, -1);
 }
 
+TEST(PlnImport, GarbageAroundTheMarkersNeverCrashes) {
+    // Fragments of both forms mixed with random bytes, lines of every length.
+    const char* pieces[] = {"<ATCWaypoint id=\"", "</ATCWaypoint>", "<WorldPosition>", ",",
+                            "waypoint.0=", "waypoint.", "departure_id=", "*", "'", "\xB0",
+                            "\xC2", "N", "W", "\r\n", "\n", "<ATCWaypointType>Airport"};
+    uint32_t seed = 12345;
+    auto next = [&seed] { return seed = seed * 1103515245u + 12345u; };
+    for (int file = 0; file < 20; ++file) {
+        std::string text;
+        for (int i = 0; i < 400; ++i) {
+            if (next() % 3 == 0) text += static_cast<char>(next() >> 16);
+            else text += pieces[(next() >> 8) % (sizeof pieces / sizeof pieces[0])];
+        }
+        text += std::string(3000, '9') + "\n";
+        FplFixture f;
+        f.writePlan("noise.pln", text);
+        f.writePlan("noise.rte", "[FlightPlan]\n" + text);
+        loadRouteFile(*f.unit, "noise.pln");
+        EXPECT_LE(f.unit->fpl.scratch.lastIndex, kPlanWaypointCount - 1);
+        loadRouteFile(*f.unit, "noise.rte");
+        EXPECT_LE(f.unit->fpl.scratch.lastIndex, kPlanWaypointCount - 1);
+    }
+}
+
 }  // namespace
