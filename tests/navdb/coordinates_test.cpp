@@ -6,7 +6,6 @@
 #include <cmath>
 #include <string>
 
-#include "navdb_test_support.h"
 
 namespace {
 
@@ -85,26 +84,6 @@ TEST(Coordinates, ParsesEnteredTexts) {
     ParsePosition("N", "", lat, lon);  // short texts read what is there
     EXPECT_EQ(lat, 0.0);
     EXPECT_EQ(lon, 0.0);
-}
-
-TEST(Coordinates, EntryListsAndEnteredTexts) {
-    auto unit = std::make_unique<Unit>();
-    InitCoordinateLists(*unit);
-    char text[kPositionTextSize];
-    BuildEnteredLatitudeText(*unit, text);
-    EXPECT_STREQ(text, "___:__:__");
-    BuildEnteredLongitudeText(*unit, text);
-    EXPECT_STREQ(text, "____:__:__");
-    CoordinateChoices* p = unit->db.coordinateEntry;
-    EXPECT_EQ(p[kLatitudeFirstPosition].choiceCount, 3);
-    EXPECT_EQ(p[kLongitudeFirstPosition].choices[2], 'W');
-    EXPECT_EQ(p[3].choiceCount, 11);
-    p[kLongitudeFirstPosition].selected = 2;
-    p[kLongitudeFirstPosition + 1].selected = 2;  // digit 1
-    p[kLongitudeFirstPosition + 2].selected = 3;  // digit 2
-    p[kLongitudeFirstPosition + 3].selected = 4;  // digit 3
-    BuildEnteredLongitudeText(*unit, text);
-    EXPECT_STREQ(text, "W123:__:__");
 }
 
 }  // namespace

@@ -12,20 +12,14 @@ namespace {
 class Lookup : public ::testing::Test {
 protected:
     Lookup() : unit_(std::make_unique<Unit>()), unit(*unit_) {}
-    std::string nextChars() const {
+    // A character list as text, the empty entry shown as "_".
+    static std::string listText(const char* list, int32_t count) {
         std::string text;
-        for (int i = 1; i <= unit.db.nextCharCount; ++i) {
-            text += unit.db.nextChars[i] == '\0' ? '_' : unit.db.nextChars[i];
-        }
+        for (int i = 1; i <= count; ++i) text += list[i] == '\0' ? '_' : list[i];
         return text;
     }
-    std::string planChars() const {
-        std::string text;
-        for (int i = 1; i <= unit.db.planCharCount; ++i) {
-            text += unit.db.planChars[i] == '\0' ? '_' : unit.db.planChars[i];
-        }
-        return text;
-    }
+    std::string nextChars() const { return listText(unit.db.nextChars, unit.db.nextCharCount); }
+    std::string planChars() const { return listText(unit.db.planChars, unit.db.planCharCount); }
     std::unique_ptr<Unit> unit_;
     Unit& unit;
 };

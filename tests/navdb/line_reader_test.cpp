@@ -1,5 +1,5 @@
-// Fixed fields, columns and the bounded line reader.
-#include "navdb/text_columns.h"
+// The bounded line reader: line ends, limits, byte-order marks and buffer refills.
+#include "navdb/line_reader.h"
 
 #include <gtest/gtest.h>
 
@@ -9,28 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "navdb/line_reader.h"
-
 namespace {
-
-TEST(TextColumns, FieldsAreCutAndPadded) {
-    char field[6];
-    std::memset(field, 'x', sizeof field);
-    copyField(field, "ABCDEFGH");
-    EXPECT_STREQ(field, "ABCDE");
-    copyField(field, "AB");
-    EXPECT_EQ(std::string(field, sizeof field), std::string("AB\0\0\0\0", 6));
-}
-
-TEST(TextColumns, SplitsAtRunsOfBlanks) {
-    std::string_view columns[3];
-    EXPECT_EQ(splitColumns(" \tA  B\r\n", columns, 3), 2);
-    EXPECT_EQ(columns[0], "A");
-    EXPECT_EQ(columns[1], "B");
-    EXPECT_EQ(splitColumns("A B C D", columns, 3), 3);
-    EXPECT_EQ(columns[2], "C");
-    EXPECT_EQ(splitColumns(" \t ", columns, 3), 0);
-}
 
 std::vector<std::string> readAll(const std::string& bytes, size_t maxLength) {
     std::FILE* file = std::tmpfile();
