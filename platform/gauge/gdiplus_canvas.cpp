@@ -176,8 +176,8 @@ int GdiplusCanvas::familyIndex(const char* name) {
     return familyCount_++;
 }
 
-void* GdiplusCanvas::font(const FontSpec& spec) {
-    const int family = familyIndex(spec.family);
+void* GdiplusCanvas::font(const FontSpec& fontSpec) {
+    const int family = familyIndex(fontSpec.family);
     if (family < 0) {
         recordStatus(Gdiplus::OutOfMemory);
         return nullptr;
@@ -188,15 +188,15 @@ void* GdiplusCanvas::font(const FontSpec& spec) {
     }
     for (int i = 0; i < fontCount_; ++i) {
         const FontSlot& slot = fonts_[i];
-        if (slot.familyIndex == family && slot.sizePx == spec.sizePx && slot.bold == spec.bold) {
+        if (slot.familyIndex == family && slot.sizePx == fontSpec.sizePx && slot.bold == fontSpec.bold) {
             recordStatus(slot.status);
             return slot.font;
         }
     }
     GpFont* made = nullptr;
-    const INT style = spec.bold ? Gdiplus::FontStyleBold : Gdiplus::FontStyleRegular;
+    const INT style = fontSpec.bold ? Gdiplus::FontStyleBold : Gdiplus::FontStyleRegular;
     const GpStatus status =
-        flat::GdipCreateFont(static_cast<GpFontFamily*>(families_[family].family), spec.sizePx,
+        flat::GdipCreateFont(static_cast<GpFontFamily*>(families_[family].family), fontSpec.sizePx,
                              style, Gdiplus::UnitPixel, &made);
     recordStatus(status);
     if (status != Gdiplus::Ok) made = nullptr;
@@ -206,7 +206,7 @@ void* GdiplusCanvas::font(const FontSpec& spec) {
         if (last.font != nullptr) flat::GdipDeleteFont(static_cast<GpFont*>(last.font));
         --fontCount_;
     }
-    fonts_[fontCount_++] = FontSlot{family, spec.sizePx, spec.bold, made, status};
+    fonts_[fontCount_++] = FontSlot{family, fontSpec.sizePx, fontSpec.bold, made, status};
     return made;
 }
 
@@ -271,11 +271,11 @@ void GdiplusCanvas::resetClip() {
     if (auto* g = static_cast<GpGraphics*>(graphics())) recordStatus(flat::GdipResetClip(g));
 }
 
-void GdiplusCanvas::drawText(float x, float y, const char* text, const FontSpec& spec,
+void GdiplusCanvas::drawText(float x, float y, const char* text, const FontSpec& fontSpec,
                              uint32_t argb) {
     auto* g = static_cast<GpGraphics*>(graphics());
     if (g == nullptr || text == nullptr || text[0] == '\0') return;
-    auto* f = static_cast<GpFont*>(font(spec));
+    auto* f = static_cast<GpFont*>(font(fontSpec));
     if (f == nullptr) return;
     auto* brush = static_cast<GpBrush*>(makeBrush(argb));
     if (brush == nullptr) return;

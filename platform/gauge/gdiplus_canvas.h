@@ -70,7 +70,7 @@ private:
     // The draw's graphics object, made on first use; null when there is no device context
     // or GDI+ is not running.
     void* graphics();
-    void* font(const FontSpec& spec);
+    void* font(const FontSpec& fontSpec);
     int familyIndex(const char* name);
     void loadPrivateFont();
     void releaseFonts();
