@@ -113,3 +113,30 @@ TEST(RunScript, PrintFormatsWholeNumbersAndQuantities) {
     EXPECT_EQ(formatPrintField(*findPrintField("presentLat"), *unit), "presentLat=0.3");
     EXPECT_EQ(formatPrintField(*findPrintField("leftPageGroup"), *unit), "leftPageGroup=21");
 }
+
+// Noise never crashes the parser: it either accepts the text or names a line inside it.
+TEST(RunScript, FuzzedScriptsAreAcceptedOrRejectedWithALineNumber) {
+    const char* words[] = {"frames", "press", "ro+", "\"", "#", "1e309", "-0", "0x",
+                           "calc",   "utc",   "99",  "\r", "\t", "print", "\xB0", ""};
+    uint32_t seed = 12345;
+    auto next = [&seed] { return seed = seed * 1103515245u + 12345u; };
+    for (int round = 0; round < 2000; ++round) {
+        std::string text;
+        int lineCount = 1 + static_cast<int>(next() % 4);
+        for (int line = 0; line < lineCount; ++line) {
+            int wordCount = static_cast<int>(next() % 5);
+            for (int w = 0; w < wordCount; ++w) {
+                text += words[(next() >> 8) % (sizeof words / sizeof words[0])];
+                text += (next() & 1) ? " " : "";
+            }
+            text += '\n';
+        }
+        std::vector<ScriptLine> lines;
+        ScriptError error;
+        if (!parseScript(text, lines, error)) {
+            EXPECT_GE(error.lineNumber, 1) << text;
+            EXPECT_LE(error.lineNumber, lineCount) << text;
+            EXPECT_FALSE(error.problem.empty()) << text;
+        }
+    }
+}
