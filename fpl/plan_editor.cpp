@@ -122,7 +122,7 @@ void storedPlanEvents(Unit& unit) {
     ControlEvents& events = unit.events;
     if (events.evtLeftOuterDown == 1) fpl.storedPlanChoice = kChoiceUse;
     if (events.evtLeftOuterUp == 1 && fpl.selectedPlan >= 2) fpl.storedPlanChoice = kChoiceInvert;
-    if (events.evtEnt != 1) return;
+    if (events.evtEnt != 1 || supCreationOwnsEnt(unit)) return;
     const PlanOrder order =
         fpl.storedPlanChoice == kChoiceInvert ? PlanOrder::Inverted : PlanOrder::Forward;
     if (useFlightPlan(unit, order)) {
