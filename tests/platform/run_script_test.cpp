@@ -1,8 +1,9 @@
 // The runner's script and argument parsing. The runner's sources live in the executable
 // only, so the parsers are compiled into the test binary here.
-#include "apps/run/options.cpp"
-#include "apps/run/print_table.cpp"
-#include "apps/run/script.cpp"
+#include "apps/run/options.h"
+#include "apps/run/print_table.h"
+#include "apps/run/script.h"
+#include "frame/unit.h"
 
 #include <gtest/gtest.h>
 

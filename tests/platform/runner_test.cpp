@@ -1,7 +1,7 @@
 // The runner end to end: start-up in the given root folder, the script's lines, service 15
 // (which writes the unit record) and the PNGs. The runner's sources live in the executable
 // only, so its run loop is compiled into the test binary here.
-#include "apps/run/runner.cpp"
+#include "apps/run/runner.h"
 
 #include <cairo.h>
 #include <gtest/gtest.h>
