@@ -42,8 +42,13 @@ struct PoweredUnit {
     NullCanvas canvas;
     double tick = 0;
 
+    // The unit on the bundled sample data, parked at Seattle-Tacoma, so the waypoint pages
+    // have records to draw and the nearest lists something to sort.
     PoweredUnit() {
+        std::snprintf(unit->rootFolder, sizeof unit->rootFolder, "%s/sample", TARNWICK_SOURCE_DIR);
         host.attachDisplay(&canvas, 370, 176);
+        host.setToken(71, 47.449 * 111130.555557);
+        host.setToken(72, (360.0 - 122.309) * 781874935307.4);
         host.setToken(773, 1);
         gaugeService(*unit, host, kServiceStart);
         gaugeService(*unit, host, kServiceInit);
@@ -78,16 +83,33 @@ void BM_FrameWithKnobTurn(benchmark::State& state) {
 }
 BENCHMARK(BM_FrameWithKnobTurn);
 
+// The nearest-VOR page stepping with the inner knob pulled out, beside the FPL page.
+void BM_FrameNearestVors(benchmark::State& state) {
+    PoweredUnit bench;
+    bench.unit->page.leftPageGroup = PG_FPL;
+    bench.unit->page.rightPageGroup = PG_VOR;
+    bench.unit->page.rightInnerKnobState = 0;
+    const char* knob = kControlVariableNames[static_cast<int>(Control::RightInnerUp)];
+    for (auto _ : state) {
+        bench.host.setVariable(knob, 1);
+        bench.frame();
+    }
+}
+BENCHMARK(BM_FrameNearestVors);
+
 }  // namespace
 
 int main(int argc, char** argv) {
     {
         PoweredUnit bench;
-        const char* knob = kControlVariableNames[static_cast<int>(Control::RightOuterUp)];
+        // Both outer knobs keep turning, so every page of both cycles draws in turn.
+        const char* rightKnob = kControlVariableNames[static_cast<int>(Control::RightOuterUp)];
+        const char* leftKnob = kControlVariableNames[static_cast<int>(Control::LeftOuterUp)];
         const long before = allocationCount.load();
-        constexpr int kFrames = 1000;
+        constexpr int kFrames = 2000;
         for (int i = 0; i < kFrames; ++i) {
-            bench.host.setVariable(knob, i % 7 == 0 ? 1 : 0);
+            bench.host.setVariable(rightKnob, i % 7 == 0 ? 1 : 0);
+            bench.host.setVariable(leftKnob, i % 11 == 0 ? 1 : 0);
             bench.frame();
         }
         const long allocations = allocationCount.load() - before;
