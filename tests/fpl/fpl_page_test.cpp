@@ -163,6 +163,12 @@ TEST(FplPage, BuildsANewPlanAndActivatesIt) {
     EXPECT_EQ(f.unit().fpl.planEntryCount, 1);
     f.press("li-");  // from the empty first candidate down to the last: Z
     EXPECT_STREQ(f.unit().fpl.planEntryChar, "Z");
+    // The entry field spans five cells: behind the character, four blank inverse cells.
+    float blankWidth = 0.0f;
+    for (const DrawItem& item : f.bench.canvas().items()) {
+        if (item.kind == DrawKind::FillRect && item.x == 71.0f + 16.0f && item.y == 124.0f) blankWidth = item.w;
+    }
+    EXPECT_EQ(blankWidth, 64.0f);
     f.press("ent");
     EXPECT_EQ(f.unit().fpl.confirmPending, 1);
     EXPECT_EQ(f.left(kStatusRow), "CRSRENR-LEG");
