@@ -31,7 +31,12 @@ double parseDoublePrefix(std::string_view text) {
     auto result = std::from_chars(text.data(), text.data() + text.size(), value,
                                   std::chars_format::general);
     if (result.ec == std::errc::result_out_of_range) {
-        value = std::numeric_limits<double>::infinity();
+        // Too large overflows to infinity; too small (a negative exponent) underflows to 0.
+        const std::string_view number(text.data(), static_cast<size_t>(result.ptr - text.data()));
+        const size_t exponent = number.find_first_of("eE");
+        const bool tiny = exponent != std::string_view::npos && exponent + 1 < number.size() &&
+                          number[exponent + 1] == '-';
+        value = tiny ? 0.0 : std::numeric_limits<double>::infinity();
     } else if (result.ec != std::errc{}) {
         return 0.0;
     }

@@ -13,7 +13,8 @@ TEST(Numbers, DoublesTakeTheLongestPrefixLikeTheCLibrary) {
     const Case cases[] = {
         {"12.5", 12.5}, {"  -3.25", -3.25}, {"+7", 7.0},  {"1e3", 1000.0}, {"4.5abc", 4.5},
         {"", 0.0},      {"abc", 0.0},       {"-", 0.0},   {"--1", 0.0},    {".5", 0.5},
-        {"12.5\r", 12.5},
+        {"12.5\r", 12.5}, {"1e-999", 0.0},   {"-1e-999", -0.0},
+        {"1e999", std::numeric_limits<double>::infinity()},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text);
