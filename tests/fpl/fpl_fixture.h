@@ -52,6 +52,21 @@ inline void setActiveRoute(Unit& unit, const std::vector<std::string>& idents) {
     unit.nav.activeToIndex = 1;
 }
 
+// A waypoint as "IDENT,TYPE,FREQUENCY,LAT,LON", with the five decimals a route file keeps.
+inline std::string describe(const PlanWaypoint& w) {
+    char text[96];
+    std::snprintf(text, sizeof text, "%s,%s,%s,%.5f,%.5f", w.ident, w.type, w.frequency,
+                  w.latitude, w.longitude);
+    return text;
+}
+
+template <typename Plan>
+std::vector<std::string> planRows(const Plan& plan) {
+    std::vector<std::string> out;
+    for (int i = 0; i <= plan.lastIndex; ++i) out.push_back(describe(plan.waypoints[i]));
+    return out;
+}
+
 inline std::vector<std::string> planIdents(const FlightPlan& plan) {
     std::vector<std::string> out;
     for (int i = 0; i <= plan.lastIndex; ++i) out.emplace_back(plan.waypoints[i].ident);

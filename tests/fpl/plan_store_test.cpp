@@ -11,15 +11,16 @@
 
 namespace {
 
-// A store with FPL 2 = A B C and the blank plan at 3.
+using Idents = std::vector<std::string>;
+
+// A store with FPL 2 = A B C (A at 0,0, C at 2,-2) and the empty blank plan at 3.
 void storeWithOnePlan(Unit& unit) {
-    FplState& fpl = unit.fpl;
-    fpl.blankPlanIndex = 3;
-    FlightPlan& plan = *fpl.store.plan(2);
+    unit.fpl.blankPlanIndex = 3;
+    FlightPlan& plan = *unit.fpl.store.plan(2);
     const char* idents[] = {"A", "B", "C"};
     for (int i = 0; i < 3; ++i) plan.waypoints[i] = makeWaypoint(idents[i], i, -i);
     plan.lastIndex = 2;
-    clearPlanSlot(*fpl.store.plan(3));
+    clearPlanSlot(*unit.fpl.store.plan(3));
 }
 
 TEST(PlanOperations, UseForwardAndInvertedSetTheActiveLeg) {
@@ -28,14 +29,12 @@ TEST(PlanOperations, UseForwardAndInvertedSetTheActiveLeg) {
     f.unit->fpl.selectedPlan = 2;
     f.unit->nav.departureHour = 10.0;
     ASSERT_TRUE(useFlightPlan(*f.unit, PlanOrder::Inverted));
-    EXPECT_EQ(activeIdents(*f.unit), (std::vector<std::string>{"C", "B", "A"}));
+    EXPECT_EQ(describe(f.unit->fpl.activeRoute.waypoints[0]), "C,APT,,2.00000,-2.00000");
+    EXPECT_EQ(activeIdents(*f.unit), (Idents{"C", "B", "A"}));
     EXPECT_EQ(f.unit->nav.activeToIndex, 1);
     EXPECT_EQ(f.unit->nav.departureHour, -1.0);
-    EXPECT_EQ(f.unit->fpl.activeRoute.waypoints[0].latitude, 2.0);
-
     ASSERT_TRUE(useFlightPlan(*f.unit, PlanOrder::Forward));
-    EXPECT_EQ(activeIdents(*f.unit), (std::vector<std::string>{"A", "B", "C"}));
-
+    EXPECT_EQ(activeIdents(*f.unit), (Idents{"A", "B", "C"}));
     // The blank plan with nothing in it activates nothing.
     f.unit->fpl.selectedPlan = 3;
     EXPECT_FALSE(useFlightPlan(*f.unit, PlanOrder::Forward));
@@ -45,31 +44,26 @@ TEST(PlanOperations, UseForwardAndInvertedSetTheActiveLeg) {
 TEST(PlanOperations, InsertIntoBlankPlanReusesEmptyRowsAndStopsWhenFull) {
     FplFixture f;
     storeWithOnePlan(*f.unit);
-    FplState& fpl = f.unit->fpl;
-    fpl.selectedPlan = 3;
+    f.unit->fpl.selectedPlan = 3;
     FlightPlan& blank = f.plan(3);
-
-    // Into the empty plan: the new waypoint goes before the empty row.
-    ASSERT_TRUE(insertPlanWaypoint(*f.unit, 0, makeWaypoint("KSEA")));
-    EXPECT_EQ(planIdents(blank), (std::vector<std::string>{"KSEA", ""}));
+    ASSERT_TRUE(insertPlanWaypoint(*f.unit, 0, makeWaypoint("KSEA")));  // before the empty row
+    EXPECT_EQ(planIdents(blank), (Idents{"KSEA", ""}));
     // An empty row inserted in the middle is overwritten by the next insert there.
     ASSERT_TRUE(insertPlanWaypoint(*f.unit, 0, PlanWaypoint{}));
     ASSERT_TRUE(insertPlanWaypoint(*f.unit, 0, makeWaypoint("OLM")));
-    EXPECT_EQ(planIdents(blank), (std::vector<std::string>{"OLM", "KSEA", ""}));
-
+    EXPECT_EQ(planIdents(blank), (Idents{"OLM", "KSEA", ""}));
     ASSERT_TRUE(deletePlanWaypoint(*f.unit, 0));
-    EXPECT_EQ(planIdents(blank), (std::vector<std::string>{"KSEA", ""}));
     ASSERT_TRUE(deletePlanWaypoint(*f.unit, 1));  // the final row: only the count falls
-    EXPECT_EQ(planIdents(blank), (std::vector<std::string>{"KSEA"}));
+    EXPECT_EQ(planIdents(blank), (Idents{"KSEA"}));
     EXPECT_FALSE(deletePlanWaypoint(*f.unit, 5));
 
     while (blank.lastIndex < kPlanWaypointCount - 1) {
         ASSERT_TRUE(insertPlanWaypoint(*f.unit, blank.lastIndex + 1, makeWaypoint("X")));
     }
     EXPECT_FALSE(insertPlanWaypoint(*f.unit, 3, makeWaypoint("Y")));
+    EXPECT_FALSE(insertPlanWaypoint(*f.unit, -1, makeWaypoint("Y")));
     EXPECT_EQ(blank.lastIndex, kPlanWaypointCount - 1);
     EXPECT_STREQ(blank.waypoints[3].ident, "X");
-    EXPECT_FALSE(insertPlanWaypoint(*f.unit, -1, makeWaypoint("Y")));
 }
 
 TEST(PlanOperations, InsertIntoActiveRouteAndStoreIt) {
@@ -81,30 +75,33 @@ TEST(PlanOperations, InsertIntoActiveRouteAndStoreIt) {
     copyPlanText(b.reservedText1, "x");
     b.recordIndex = 7;
     ASSERT_TRUE(insertPlanWaypoint(*f.unit, 1, b));
-    EXPECT_EQ(activeIdents(*f.unit), (std::vector<std::string>{"A", "B", "C"}));
+    EXPECT_EQ(activeIdents(*f.unit), (Idents{"A", "B", "C"}));
     // Copies between plans leave the first reserved text and the record index behind.
     EXPECT_STREQ(f.unit->fpl.activeRoute.waypoints[1].reservedText1, "");
     EXPECT_EQ(f.unit->fpl.activeRoute.waypoints[1].recordIndex, 0);
-
     f.unit->fpl.selectedPlan = 3;
     ASSERT_TRUE(storeActiveRoute(*f.unit));
-    EXPECT_EQ(planIdents(f.plan(3)), (std::vector<std::string>{"A", "B", "C"}));
+    EXPECT_EQ(planIdents(f.plan(3)), (Idents{"A", "B", "C"}));
 }
 
-TEST(SimulatorPlan, ImportsTheHostBlockIntoFpl1) {
+TEST(SimulatorPlan, ImportsTheHostBlockIntoFpl1CutToTheSlot) {
     FplFixture f;
     SimHost host;
-    storeWithOnePlan(*f.unit);
     setSimFlightPlan(host, {{"KSEA", 47.44944, -122.30944}, {"LONGIDENT", 45.5, 122.5}});
     importSimulatorPlan(*f.unit, host);
     const FlightPlan& plan = f.plan(1);
-    ASSERT_EQ(plan.lastIndex, 1);
-    EXPECT_STREQ(plan.waypoints[0].ident, "KSEA");
-    EXPECT_STREQ(plan.waypoints[1].ident, "LONGIDEN");  // eight characters in the block
+    EXPECT_EQ(planIdents(plan), (Idents{"KSEA", "LONGIDEN"}));  // eight characters in the block
+    EXPECT_STREQ(plan.lastIdent, "LONGIDEN");
     EXPECT_NEAR(plan.waypoints[0].latitude, 47.44944, 1e-4);
     EXPECT_NEAR(plan.waypoints[0].longitude, -122.30944, 1e-6);
     EXPECT_NEAR(plan.waypoints[1].longitude, 122.5, 1e-6);
-    EXPECT_STREQ(plan.lastIdent, "LONGIDEN");
+
+    std::vector<SimPlanWaypoint> many;
+    for (int i = 0; i < 300; ++i) many.push_back({"W" + std::to_string(i), 1.0, 2.0});
+    setSimFlightPlan(host, many);
+    importSimulatorPlan(*f.unit, host);
+    EXPECT_EQ(plan.lastIndex, kPlanWaypointCount - 1);
+    EXPECT_STREQ(plan.waypoints[200].ident, "W200");
 }
 
 TEST(SimulatorPlan, MissingShortOrEmptyBlocksGiveNoRoute) {
@@ -112,9 +109,9 @@ TEST(SimulatorPlan, MissingShortOrEmptyBlocksGiveNoRoute) {
         buildSimFlightPlanBlock({{"KSEA", 47, -122}}),  // one waypoint
         std::vector<uint8_t>(200, 0),                    // count 0, no list
         {16, 0, 0, 0},                                   // size word below 184
+        buildSimFlightPlanBlock({{"A", 1, 1}, {"B", 2, 2}}),  // no list address
     };
-    blocks.push_back(buildSimFlightPlanBlock({{"A", 1, 1}, {"B", 2, 2}}));  // no list address
-    for (size_t i = 0; i <= blocks.size(); ++i) {
+    for (size_t i = 0; i <= blocks.size(); ++i) {  // the last pass publishes no block
         SCOPED_TRACE(i);
         FplFixture f;
         SimHost host;
@@ -125,20 +122,9 @@ TEST(SimulatorPlan, MissingShortOrEmptyBlocksGiveNoRoute) {
             host.setDataBlock("FS2002 GPS DATA", block);
         }
         importSimulatorPlan(*f.unit, host);
-        EXPECT_EQ(activeIdents(*f.unit), (std::vector<std::string>{"No Rte", "End"}));
-        EXPECT_EQ(planIdents(f.plan(1)), (std::vector<std::string>{"No Rte", "End"}));
+        EXPECT_EQ(activeIdents(*f.unit), (Idents{"No Rte", "End"}));
+        EXPECT_EQ(planIdents(f.plan(1)), (Idents{"No Rte", "End"}));
     }
-}
-
-TEST(SimulatorPlan, LongPlansAreCutToTheSlot) {
-    FplFixture f;
-    SimHost host;
-    std::vector<SimPlanWaypoint> many;
-    for (int i = 0; i < 300; ++i) many.push_back({"W" + std::to_string(i), 1.0, 2.0});
-    setSimFlightPlan(host, many);
-    importSimulatorPlan(*f.unit, host);
-    EXPECT_EQ(f.plan(1).lastIndex, kPlanWaypointCount - 1);
-    EXPECT_STREQ(f.plan(1).waypoints[200].ident, "W200");
 }
 
 }  // namespace

@@ -8,36 +8,25 @@
 
 namespace {
 
-std::string taggedPlan(const std::string& degreeSign) {
-    auto position = [&](const char* lat, const char* lon) {
-        return "            <WorldPosition>" + std::string(lat) + "," + lon +
-               ",+000433.00</WorldPosition>\r\n";
+using Rows = std::vector<std::string>;
+
+// KSEA, OLM, a user waypoint without a position and KPDX, with `deg` as the degree sign.
+std::string taggedPlan(const std::string& deg) {
+    std::string text =
+        "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n"
+        "<SimBase.Document Type=\"AceXML\" version=\"1,0\">\r\n    <FlightPlan.FlightPlan>\r\n"
+        "        <DepartureID>KSEA</DepartureID>\r\n        <DestinationID>KPDX</DestinationID>\r\n";
+    auto add = [&](const char* id, const char* type, const std::string& lat, const std::string& lon) {
+        text += "        <ATCWaypoint id=\"" + std::string(id) + "\">\r\n            <ATCWaypointType>" +
+                type + "</ATCWaypointType>\r\n";
+        if (!lat.empty()) text += "            <WorldPosition>" + lat + "," + lon + ",+000433.00</WorldPosition>\r\n";
+        text += "        </ATCWaypoint>\r\n";
     };
-    return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n"
-           "<SimBase.Document Type=\"AceXML\" version=\"1,0\">\r\n"
-           "    <FlightPlan.FlightPlan>\r\n"
-           "        <DepartureID>KSEA</DepartureID>\r\n"
-           "        <DestinationID>KPDX</DestinationID>\r\n"
-           "        <ATCWaypoint id=\"KSEA\">\r\n"
-           "            <ATCWaypointType>Airport</ATCWaypointType>\r\n" +
-           position(("N47" + degreeSign + " 26' 58.80\"").c_str(),
-                    ("W122" + degreeSign + " 18' 34.20\"").c_str()) +
-           "        </ATCWaypoint>\r\n"
-           "        <ATCWaypoint id=\"OLM\">\r\n"
-           "            <ATCWaypointType>Intersection</ATCWaypointType>\r\n" +
-           position(("N46" + degreeSign + " 58' 0.00\"").c_str(),
-                    ("W122" + degreeSign + " 54' 6.50\"").c_str()) +
-           "        </ATCWaypoint>\r\n"
-           "        <ATCWaypoint id=\"USR1\">\r\n"
-           "            <ATCWaypointType>User</ATCWaypointType>\r\n"
-           "        </ATCWaypoint>\r\n"
-           "        <ATCWaypoint id=\"KPDX\">\r\n"
-           "            <ATCWaypointType>Airport</ATCWaypointType>\r\n" +
-           position(("S45" + degreeSign + " 35' 19.00\"").c_str(),
-                    ("E122" + degreeSign + " 35' 49.00\"").c_str()) +
-           "        </ATCWaypoint>\r\n"
-           "    </FlightPlan.FlightPlan>\r\n"
-           "</SimBase.Document>\r\n";
+    add("KSEA", "Airport", "N47" + deg + " 26' 58.80\"", "W122" + deg + " 18' 34.20\"");
+    add("OLM", "Intersection", "N46" + deg + " 58' 0.00\"", "W122" + deg + " 54' 6.50\"");
+    add("USR1", "User", "", "");
+    add("KPDX", "Airport", "S45" + deg + " 35' 19.00\"", "E122" + deg + " 35' 49.00\"");
+    return text + "    </FlightPlan.FlightPlan>\r\n</SimBase.Document>\r\n";
 }
 
 TEST(PlnImport, TaggedFormInUtf8AndCodePage1252) {
@@ -46,52 +35,33 @@ TEST(PlnImport, TaggedFormInUtf8AndCodePage1252) {
         FplFixture f;
         f.writePlan("seattle.pln", taggedPlan(sign));
         loadRouteFile(*f.unit, "seattle.pln");
-        const RouteScratch& s = f.unit->fpl.scratch;
-        ASSERT_EQ(s.lastIndex, 3);
-        const char* idents[] = {"KSEA", "OLM", "USR1", "KPDX"};
-        const char* types[] = {"APT", "INT", "INT", "APT"};  // "User" keeps the previous type
-        for (int i = 0; i < 4; ++i) {
-            EXPECT_STREQ(s.waypoints[i].ident, idents[i]);
-            EXPECT_STREQ(s.waypoints[i].type, types[i]);
-            EXPECT_STREQ(s.waypoints[i].frequency, "");
-        }
-        // Whole seconds only: 58.80" reads as 58", 34.20" as 34".
-        EXPECT_DOUBLE_EQ(s.waypoints[0].latitude, 47.44944);
-        EXPECT_DOUBLE_EQ(s.waypoints[0].longitude, -122.30944);
-        EXPECT_DOUBLE_EQ(s.waypoints[1].longitude, -122.90167);
-        EXPECT_EQ(s.waypoints[2].latitude, 0.0);  // no position in the block
-        EXPECT_DOUBLE_EQ(s.waypoints[3].latitude, -45.58861);
-        EXPECT_DOUBLE_EQ(s.waypoints[3].longitude, 122.59694);
+        // Whole seconds only (58.80" reads as 58"); "User" keeps the previous type.
+        EXPECT_EQ(planRows(f.unit->fpl.scratch),
+                  (Rows{"KSEA,APT,,47.44944,-122.30944", "OLM,INT,,46.96667,-122.90167",
+                        "USR1,INT,,0.00000,0.00000", "KPDX,APT,,-45.58861,122.59694"}));
         EXPECT_TRUE(f.planExists("temp.rte"));
     }
 }
 
 TEST(PlnImport, LineFormWithIdentifiersInFirstOrSecondField) {
-    const char* first =
-        "[flightplan]\r\ndeparture_id=KSEA, N47* 26.98', W122* 18.57', +000433.00\r\n"
-        "waypoint.0=KSEA, A, N47* 26.98', W122* 18.57', +000433.00, \r\n"
-        "waypoint.1=SEA, V, N47* 26.10', W122* 18.58', +000000.00, \r\n"
-        "waypoint.2=BTG, N, N45* 45.00', W122* 35.30', +000000.00, \r\n"
-        "waypoint.3=KPDX, A, N45* 35.32', W122* 35.82', +000030.00, \r\n";
-    const char* second =
-        "[flightplan]\r\ndeparture_id=KSEA, N47* 26.98', W122* 18.57', +000433.00\r\n"
-        "waypoint.0=, KSEA, , KSEA, A, N47* 26.98', W122* 18.57', +000433.00, \r\n"
-        "waypoint.1=, SEA, , SEA, V, N47* 26.10', W122* 18.58', +000000.00, \r\n"
-        "waypoint.2=, BTG, , BTG, N, N45* 45.00', W122* 35.30', +000000.00, \r\n"
-        "waypoint.3=, KPDX, , KPDX, A, N45* 35.32', W122* 35.82', +000030.00, \r\n";
-    for (const char* text : {first, second}) {
+    const char* waypoints[][2] = {{"KSEA", "A, N47* 26.98', W122* 18.57', +000433.00"},
+                                  {"SEA", "V, N47* 26.10', W122* 18.58', +000000.00"},
+                                  {"BTG", "N, N45* 45.00', W122* 35.30', +000000.00"},
+                                  {"KPDX", "A, N45* 35.32', W122* 35.82', +000030.00"}};
+    for (bool second : {false, true}) {
+        SCOPED_TRACE(second ? "second field" : "first field");
+        std::string text = "[flightplan]\r\ndeparture_id=KSEA, N47* 26.98', W122* 18.57', +000433.00\r\n";
+        for (int i = 0; i < 4; ++i) {
+            const std::string id = waypoints[i][0];
+            text += "waypoint." + std::to_string(i) + "=" + (second ? ", " + id + ", , " + id : id) +
+                    ", " + waypoints[i][1] + ", \r\n";
+        }
         FplFixture f;
         f.writePlan("old.PLN", text);
         loadRouteFile(*f.unit, "old.PLN");
-        const RouteScratch& s = f.unit->fpl.scratch;
-        ASSERT_EQ(s.lastIndex, 3);
-        EXPECT_STREQ(s.waypoints[0].ident, "KSEA");
-        EXPECT_STREQ(s.waypoints[0].type, "APT");
-        EXPECT_DOUBLE_EQ(s.waypoints[0].latitude, 47.44967);
-        EXPECT_DOUBLE_EQ(s.waypoints[0].longitude, -122.30950);
-        EXPECT_STREQ(s.waypoints[1].type, "VOR");
-        EXPECT_STREQ(s.waypoints[2].type, "NDB");
-        EXPECT_STREQ(s.waypoints[3].ident, "KPDX");
+        EXPECT_EQ(planRows(f.unit->fpl.scratch),
+                  (Rows{"KSEA,APT,,47.44967,-122.30950", "SEA,VOR,,47.43500,-122.30967",
+                        "BTG,NDB,,45.75000,-122.58833", "KPDX,APT,,45.58867,-122.59700"}));
     }
 }
 
@@ -107,7 +77,6 @@ TEST(PlnImport, UnreadablePlanAndUnwritableTempFileAreFailures) {
     FplFixture f;
     EXPECT_EQ(importPlanFile(*f.unit, "absent.pln"), kImportFailed);
     EXPECT_FALSE(f.planExists("temp.rte"));
-
     // A folder named temp.rte cannot be written as a file: the import fails and an older
     // plan read before is not offered in its place.
     f.writePlan("x.pln", taggedPlan("\xB0"));
@@ -134,10 +103,10 @@ TEST(PlnImport, GarbageAroundTheMarkersNeverCrashes) {
         FplFixture f;
         f.writePlan("noise.pln", text);
         f.writePlan("noise.rte", "[FlightPlan]\n" + text);
-        loadRouteFile(*f.unit, "noise.pln");
-        EXPECT_LE(f.unit->fpl.scratch.lastIndex, kPlanWaypointCount - 1);
-        loadRouteFile(*f.unit, "noise.rte");
-        EXPECT_LE(f.unit->fpl.scratch.lastIndex, kPlanWaypointCount - 1);
+        for (const char* name : {"noise.pln", "noise.rte"}) {
+            loadRouteFile(*f.unit, name);
+            EXPECT_LE(f.unit->fpl.scratch.lastIndex, kPlanWaypointCount - 1);
+        }
     }
 }
 
