@@ -1,13 +1,27 @@
-// The loaded gauge DLL as the simulator sees it: its exported records and the element
-// chain, read at the byte offsets of the host's layout.
+// The loaded gauge DLL as the simulator sees it: its exported records, the element chain and
+// the mouse table, read at the byte offsets of the host's layout.
 #pragma once
 
 #include <cstdint>
+
+#include "tests/gauge/check.h"
 
 namespace gauge_test {
 
 using Callback = void (*)(void* header, int32_t service, uintptr_t extra);
 using MouseHandler = int32_t (*)(void* point, uint32_t flags);
+
+// Offsets the host reads and writes.
+constexpr size_t kHeaderElements = 12;
+constexpr size_t kHeaderMouseRects = 132;
+constexpr size_t kHeaderCallback = 140;
+constexpr size_t kHeaderParameters = 152;
+constexpr size_t kElementNext = 48;
+constexpr size_t kElementFlags = 64;
+constexpr size_t kStaticImageFinal = 76;
+constexpr size_t kStaticImageDc = 116;
+constexpr size_t kMouseRectSize = 52;
+constexpr uint32_t kElementHidden = 0x40000000;
 
 struct Gauge {
     void* module = nullptr;  // HMODULE
@@ -17,26 +31,24 @@ struct Gauge {
     Callback callback = nullptr;
 
     void service(int32_t code) const { callback(header, code, 0); }
-    // Element `index` of the chain, null when it ends first.
-    uint8_t* element(int index) const;
-    uint32_t elementFlags(int index) const;
-    void setElementFlags(int index, uint32_t flags) const;
-    bool elementHidden(int index) const;
-    // The mouse handler of the child box of the region at (x, y, w, h) on the face whose
-    // relative box starts at `childX`; null when there is none.
-    MouseHandler mouseHandler(int32_t x, int32_t y, int32_t w, int32_t h, int32_t childX) const;
+    // Element `index` of the chain, null when the chain ends first.
+    uint8_t* element(int index) const {
+        uint8_t** link = check::at<uint8_t**>(header, kHeaderElements);
+        uint8_t* current = link != nullptr ? link[0] : nullptr;
+        for (int i = 0; i < index && current != nullptr; ++i) {
+            link = check::at<uint8_t**>(current, kElementNext);
+            current = link != nullptr ? link[0] : nullptr;
+        }
+        return current;
+    }
+    uint32_t flags(int index) const { return check::at<uint32_t>(element(index), kElementFlags); }
+    void setFlags(int index, uint32_t f) const { check::put(element(index), kElementFlags, f); }
+    bool hidden(int index) const { return (flags(index) & kElementHidden) != 0; }
+    // Entry `entry` of the mouse rectangle table.
+    const uint8_t* mouseRect(int entry) const {
+        return check::at<const uint8_t*>(header, kHeaderMouseRects) + entry * kMouseRectSize;
+    }
 };
-
-// Offsets the host reads and writes.
-constexpr size_t kHeaderElements = 12;
-constexpr size_t kHeaderParameters = 152;
-constexpr size_t kHeaderMouseRects = 132;
-constexpr size_t kHeaderCallback = 140;
-constexpr size_t kElementNext = 48;
-constexpr size_t kElementFlags = 64;
-constexpr size_t kStaticImageFinal = 76;
-constexpr size_t kStaticImageDc = 116;
-constexpr size_t kMouseRectSize = 52;
 
 // Checks every record, table and value the host reads from the module.
 void checkLayouts(const Gauge& gauge);

@@ -16,7 +16,6 @@
 int main(int argc, char** argv) {
     const char* dllPath = argc > 1 ? argv[1] : "tarnwick_gps.dll";
     const char* root = argc > 2 ? argv[2] : "gauge_root";
-
     HMODULE dll = LoadLibraryA(dllPath);
     if (dll == nullptr) {
         std::printf("FAIL cannot load %s (error %lu)\n", dllPath, GetLastError());
@@ -26,15 +25,15 @@ int main(int argc, char** argv) {
     gauge.module = dll;
     gauge.linkage = reinterpret_cast<uint8_t*>(GetProcAddress(dll, "Linkage"));
     gauge.imports = reinterpret_cast<uint8_t*>(GetProcAddress(dll, "ImportTable"));
-    CHECK(gauge.linkage != nullptr);
-    CHECK(gauge.imports != nullptr);
-    if (gauge.linkage == nullptr || gauge.imports == nullptr) return 1;
-    gauge.header = check::at<uint8_t*>(gauge.linkage, 32);
-    CHECK(gauge.header != nullptr);
-    if (gauge.header == nullptr) return 1;
-    gauge.callback = check::at<gauge_test::Callback>(gauge.header, gauge_test::kHeaderCallback);
-    CHECK(gauge.callback != nullptr);
-    if (gauge.callback == nullptr) return 1;
+    // Everything after this goes through the header and its callback.
+    if (gauge.linkage != nullptr) gauge.header = check::at<uint8_t*>(gauge.linkage, 32);
+    if (gauge.header != nullptr) {
+        gauge.callback = check::at<gauge_test::Callback>(gauge.header, gauge_test::kHeaderCallback);
+    }
+    CHECK_MSG(gauge.imports != nullptr && gauge.callback != nullptr,
+              "exports: Linkage %p, ImportTable %p, header %p, callback %p", gauge.linkage,
+              gauge.imports, gauge.header, reinterpret_cast<void*>(gauge.callback));
+    if (gauge.imports == nullptr || gauge.callback == nullptr) return 1;
 
     gauge_test::checkLayouts(gauge);
     gauge_test::checkCanvas();
