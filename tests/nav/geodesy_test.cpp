@@ -10,18 +10,16 @@
 
 namespace {
 
-struct InverseCase {
-    const char* what;
-    double lat1, lon1, lat2, lon2;
-    double distanceNm, bearing, distanceTolerance, bearingTolerance;
-    bool roundTrip = true;  // false where no course leads back: from a pole, or a
-                            // bearing that was reported as 360
-};
-
-// Each row runs through the inverse (greatCircle) and back through the direct solution
-// (destinationPoint), which must land on the second point.
+// Each row runs through the inverse (greatCircle) and, where a course leads back, the
+// direct solution (destinationPoint), which must land on the second point with its
+// longitude within -180..180.
 TEST(Geodesy, InverseAndDirectAgreeWithKnownAnswers) {
-    const InverseCase cases[] = {
+    const struct {
+        const char* what;
+        double lat1, lon1, lat2, lon2;
+        double distanceNm, bearing, distanceTolerance, bearingTolerance;
+        bool roundTrip = true;  // false from a pole, or where 360 was not the exact course
+    } cases[] = {
         {"equator degree east", 0, 0, 0, 1, 60.0, 90.0, 1e-9, 1e-9},
         {"meridian degree north reads 360", 0, 0, 1, 0, 60.0, 360.0, 1e-9, 0.0},
         {"just east of north reads 360", 0, 0, 1, 0.01, 60.0, 360.0, 0.01, 0.0, false},
@@ -31,7 +29,7 @@ TEST(Geodesy, InverseAndDirectAgreeWithKnownAnswers) {
         {"south along a meridian", 10, 20, 9, 20, 60.0, 180.0, 1e-9, 1e-9},
         {"west", 45, 10, 45, 9, 42.4, 270.35, 0.1, 0.01},
     };
-    for (const InverseCase& c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         double distance = 0.0;
         double bearing = 0.0;
@@ -43,8 +41,13 @@ TEST(Geodesy, InverseAndDirectAgreeWithKnownAnswers) {
         double lon = 0.0;
         destinationPoint(c.lat1, c.lon1, bearing, distance, lat, lon);
         EXPECT_NEAR(lat, c.lat2, 1e-6);
-        EXPECT_NEAR(std::remainder(lon - c.lon2, 360.0), 0.0, 1e-6);
+        EXPECT_NEAR(lon, c.lon2, 1e-6);
     }
+    double lat = 0.0;
+    double lon = 0.0;
+    destinationPoint(0, 0, 270, 10800, lat, lon);  // half way round: -180, never +180
+    EXPECT_GE(lon, -180.0);
+    EXPECT_LT(lon, 180.0);
 }
 
 TEST(Geodesy, CoincidentPointsGiveZeroNotNaN) {
@@ -55,26 +58,6 @@ TEST(Geodesy, CoincidentPointsGiveZeroNotNaN) {
         greatCircle(p[0], p[1], p[0], p[1], distance, bearing);
         EXPECT_EQ(distance, 0.0) << p[0] << "," << p[1];
     }
-}
-
-TEST(Geodesy, DestinationPointRangesAndCourse360) {
-    double lat = 0.0;
-    double lon = 0.0;
-    destinationPoint(0, 0, 90, 60, lat, lon);
-    EXPECT_NEAR(lat, 0.0, 1e-9);
-    EXPECT_NEAR(lon, 1.0, 1e-9);
-    double lat0 = 0.0;
-    double lon0 = 0.0;
-    destinationPoint(10, 10, 0, 120, lat0, lon0);
-    destinationPoint(10, 10, 360, 120, lat, lon);
-    EXPECT_EQ(lat, lat0);
-    EXPECT_EQ(lon, lon0);
-    EXPECT_NEAR(lat, 12.0, 1e-9);
-    destinationPoint(0, 179.5, 90, 60, lat, lon);
-    EXPECT_NEAR(lon, -179.5, 1e-9);
-    destinationPoint(0, 0, 270, 10800, lat, lon);  // half way round: -180, never +180
-    EXPECT_GE(lon, -180.0);
-    EXPECT_LT(lon, 180.0);
 }
 
 TEST(Geodesy, FloorModAndToMagneticSeams) {
@@ -92,16 +75,14 @@ TEST(Geodesy, FloorModAndToMagneticSeams) {
 TEST(Geodesy, CourseIntersection) {
     double lat = 1234.0;
     double lon = 1234.0;
-    ASSERT_EQ(courseIntersection(10, 10, 90, 20, 15, 180, lat, lon), 0);
-    EXPECT_NEAR(lat, 9.963, 0.001);
-    EXPECT_NEAR(lon, 15.0, 1e-6);
-
-    lat = lon = 1234.0;
     EXPECT_EQ(courseIntersection(0, 0, 0, 0, 1, 180, lat, lon), -99);  // diverging
     EXPECT_EQ(courseIntersection(0, 0, 90, 0, 1, 90, lat, lon), -99);  // one great circle
     EXPECT_EQ(courseIntersection(5, 5, 45, 5, 5, 135, lat, lon), -99);  // same start
     EXPECT_EQ(lat, 1234.0);
     EXPECT_EQ(lon, 1234.0);
+    ASSERT_EQ(courseIntersection(10, 10, 90, 20, 15, 180, lat, lon), 0);
+    EXPECT_NEAR(lat, 9.963, 0.001);
+    EXPECT_NEAR(lon, 15.0, 1e-6);
     // A course of 360 is north, as 0 is.
     ASSERT_EQ(courseIntersection(0, 0, 360, 10, 5, 270, lat, lon), 0);
     EXPECT_NEAR(lon, 0.0, 1e-9);
@@ -117,24 +98,17 @@ NavState aircraftAt(double lat, double lon) {
 TEST(Geodesy, CrossTrackOnAndOffTheLeg) {
     const LegEnds leg{1, 0.0, 0.0, 0.0, 4.0};  // due east along the equator
     CrossTrackResult result{};
-
-    NavState onLeg = aircraftAt(0.0, 1.0);
-    onLeg.headingMag = 90.0;
-    crossTrack(onLeg, leg, LegMode::DirectTo, result);
+    crossTrack(aircraftAt(0.0, 1.0), leg, LegMode::DirectTo, result);
     EXPECT_NEAR(result.crossTrackNm, 0.0, 1e-3);
 
     // 30 NM right of the course line. Direct-to mode measures the along-track distance
     // as leg length minus distance to go, which places the abeam point 2.5 NM short.
-    NavState south = aircraftAt(-0.5, 1.0);
-    crossTrack(south, leg, LegMode::DirectTo, result);
+    crossTrack(aircraftAt(-0.5, 1.0), leg, LegMode::DirectTo, result);
     EXPECT_NEAR(result.crossTrackNm, 30.1, 0.1);
     EXPECT_EQ(result.aircraftSide, 1);
-    NavState north = aircraftAt(0.5, 1.0);
-    crossTrack(north, leg, LegMode::DirectTo, result);
+    crossTrack(aircraftAt(0.5, 1.0), leg, LegMode::DirectTo, result);
     EXPECT_EQ(result.aircraftSide, 2);
-
-    NavState far = aircraftAt(-200.0 / 60.0, 1.0);
-    crossTrack(far, leg, LegMode::DirectTo, result);
+    crossTrack(aircraftAt(-200.0 / 60.0, 1.0), leg, LegMode::DirectTo, result);
     EXPECT_EQ(result.crossTrackNm, 125.0);
 
     // Plan mode takes the along-track distance and course from the last update.
@@ -147,26 +121,26 @@ TEST(Geodesy, CrossTrackOnAndOffTheLeg) {
     EXPECT_NEAR(result.crossTrackNm, 30.0, 0.05);
 
     CrossTrackResult untouched{7, 8.0, 9, 10.0, 11, 12.0};
-    crossTrack(onLeg, LegEnds{}, LegMode::PlanLeg, untouched);
+    crossTrack(plan, LegEnds{}, LegMode::PlanLeg, untouched);
     EXPECT_EQ(untouched.crossTrackNm, -99.0);
     EXPECT_EQ(untouched.toSide, 7);
     EXPECT_EQ(untouched.headingAngle, 12.0);
 }
 
 TEST(Geodesy, PassedAbeamOnlyAcrossTheSquareLineNearTheWaypoint) {
-    const double wpLat = 0.0;
-    const double wpLon = 2.0;
-    auto passed = [&](double lat, double lon) {
-        NavState nav = aircraftAt(lat, lon);
-        nav.desiredTrack = 90.0;
-        return passedAbeam(nav, wpLat, wpLon);
+    const struct { double lat, lon; int32_t passed; } cases[] = {
+        {0.0, 1.9, 0},     // short of the waypoint
+        {0.0, 2.1, 1},     // past it on the track
+        {0.2, 2.05, 1},    // past it, 12 NM left of the track
+        {-0.2, 2.05, 1},   // past it, 12 NM right
+        {0.5, 2.05, 0},    // 30 NM abeam: not within the line
+        {-0.5, 2.05, 0},
     };
-    EXPECT_EQ(passed(0.0, 1.9), 0);          // short of the waypoint
-    EXPECT_EQ(passed(0.0, 2.1), 1);          // past it on the track
-    EXPECT_EQ(passed(0.2, 2.05), 1);         // past it, 12 NM left of the track
-    EXPECT_EQ(passed(-0.2, 2.05), 1);        // past it, 12 NM right
-    EXPECT_EQ(passed(0.5, 2.05), 0);         // 30 NM abeam: not within the line
-    EXPECT_EQ(passed(-0.5, 2.05), 0);
+    for (const auto& c : cases) {
+        NavState nav = aircraftAt(c.lat, c.lon);
+        nav.desiredTrack = 90.0;
+        EXPECT_EQ(passedAbeam(nav, 0.0, 2.0), c.passed) << c.lat << "," << c.lon;
+    }
 }
 
 }  // namespace

@@ -9,10 +9,10 @@
 
 namespace {
 
-// Loads two airports, selects `ident` and reads its information.
-AirportRecord& infoFor(NavdataRoot& root, const char* ident, const std::string& info) {
+// Loads two airports, selects `ident` and reads its information (`info`, when given).
+AirportRecord& infoFor(NavdataRoot& root, const char* ident, const char* info) {
     root.write("apts.txt", "KAAA FIRST 10 1 2\nKBBB SECOND 20 3 4\n");
-    root.write("apt_info.txt", info);
+    if (info != nullptr) root.write("apt_info.txt", info);
     Unit& unit = root.unit();
     LoadNavDatabase(unit);
     EXPECT_TRUE(FindExact(unit, ident, kTypeAirport));
@@ -44,41 +44,30 @@ TEST(AirportInfo, KeysOfTheAirportsSection) {
     EXPECT_STREQ(airport.ctr, "");  // after the blank line that ends the section
 }
 
-TEST(AirportInfo, HeaderMatchesTheIdentifierExactly) {
-    NavdataRoot root;
-    const AirportRecord& airport =
-        infoFor(root, "KAAA", "[kaaa]\natis=LOWER\n\n[KAAA2]\natis=LONGER\n\n[ KAAA ] x\natis=YES\n\n");
-    EXPECT_STREQ(airport.atis, "YES");
-}
-
-TEST(AirportInfo, SectionsWithoutABlankLineRunTogether) {
-    NavdataRoot root;
-    const AirportRecord& airport =
-        infoFor(root, "KAAA", "[KAAA]\natis=ONE\n[KBBB]\natis=TWO\n\n");
-    EXPECT_STREQ(airport.atis, "TWO");
-}
-
-TEST(AirportInfo, NoSectionOrNoFileLeavesFieldsEmpty) {
-    NavdataRoot root;
-    const AirportRecord& airport = infoFor(root, "KBBB", "[KAAA]\natis=ONE\nrdr=1\n\n");
-    EXPECT_STREQ(airport.atis, "");
-    EXPECT_EQ(airport.rdr, 0);
-
-    NavdataRoot noFile;
-    noFile.write("apts.txt", "KAAA FIRST 10 1 2\n");
-    LoadNavDatabase(noFile.unit());
-    LoadAirportInfo(noFile.unit());
-    EXPECT_STREQ(noFile.unit().db.airports[1].atis, "");
+TEST(AirportInfo, WhichSectionIsRead) {
+    const struct {
+        const char* what;
+        const char* info;
+        const char* atis;
+    } cases[] = {
+        {"header matches the identifier exactly",
+         "[kaaa]\natis=LOWER\n\n[KAAA2]\natis=LONGER\n\n[ KAAA ] x\natis=YES\n\n", "YES"},
+        {"sections without a blank line run together", "[KAAA]\natis=ONE\n[KBBB]\natis=TWO\n\n",
+         "TWO"},
+        {"no section of its own", "[KBBB]\natis=ONE\n\n", ""},
+        {"no information file", nullptr, ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        NavdataRoot root;
+        EXPECT_STREQ(infoFor(root, "KAAA", c.info).atis, c.atis);
+    }
 }
 
 TEST(AirportInfo, LongLinesAreCutAndTheirTailsIgnored) {
     NavdataRoot root;
-    root.write("apts.txt", "KAAA FIRST 10 1 2\n");
     root.copyFixture("malformed/apt_info_long_line.txt", "apt_info.txt");
-    Unit& unit = root.unit();
-    LoadNavDatabase(unit);
-    LoadAirportInfo(unit);
-    const AirportRecord& airport = unit.db.airports[1];
+    const AirportRecord& airport = infoFor(root, "KAAA", nullptr);
     EXPECT_EQ(std::string(airport.atis), std::string(43, 'A'));  // a line of exactly 48
     EXPECT_EQ(std::string(airport.grnd), std::string(43, 'G'));
     EXPECT_EQ(airport.rdr, 0);             // "rdr=1" was the tail of the long line

@@ -8,36 +8,24 @@
 
 namespace {
 
-struct NameCase {
-    const char* name;
-    const char* line1;
-    const char* line2;
-};
-
 TEST(NameWrapping, SplitsNamesOntoTwoRowsOfElevenCharacters) {
-    const NameCase cases[] = {
+    const struct { const char* name, *line1, *line2; } cases[] = {
         {"LONDON_HEATHROW", "LONDON", "HEATHROW"},
         {"NEW_YORK_KENNEDY", "NEW YORK", "KENNEDY"},
         {"ABCDEFGHIJKLMNO", "ABCDEFGHIJK", ""},      // no blank: cut, nothing below
         {"ELEVEN_CHRS", "ELEVEN CHRS", ""},          // 11 characters fit on one row
         {"ABCDEFGHI_JKLMNOP", "ABCDEFGHI", "JKLMNOP"},  // tenth character a blank
         {"ABCD_FGHIJK_LMN", "ABCD FGHIJK", "LMN"},   // joined line of exactly 11
+        // Lengths summing to 11 would join to 12 and be cut mid-word: the word stays below.
+        {"ABCDE_FGHIJK_LMN", "ABCDE", "FGHIJK LMN"},
         {"KANSAS_CITY_INTL_AIRPORT_EXTRA", "KANSAS CITY", "INTL AIRPO"},  // cut at 22
         {"", "", ""},
     };
-    for (const NameCase& c : cases) {
+    for (const auto& c : cases) {
         const NameLines lines = splitName(c.name);
         EXPECT_STREQ(lines.line1, c.line1) << c.name;
         EXPECT_STREQ(lines.line2, c.line2) << c.name;
     }
-}
-
-// Two words whose lengths sum to 11 would make a 12-character row cut mid-word; the
-// second word stays on row 2 instead.
-TEST(NameWrapping, SecondWordMovesUpOnlyWhenTheJoinedLineFits) {
-    const NameLines lines = splitName("ABCDE_FGHIJK_LMN");
-    EXPECT_STREQ(lines.line1, "ABCDE");
-    EXPECT_STREQ(lines.line2, "FGHIJK LMN");
 }
 
 TEST(RunwayDesignations, ReciprocalAddsEighteenAndSwapsTheSide) {
@@ -90,25 +78,22 @@ TEST(RunwayPairs, PairsAreTheLowEndsInFileOrderWithFarEndsOnTheirReciprocals) {
     EXPECT_EQ(airport.diagramScaleValid, 1);
 }
 
-TEST(RunwayPairs, SingleListedEndStillSpansTheWholeRunway) {
-    AirportRecord airport{};
-    airport.runways[1] = runway("18", 1.0, 0.0, 180.0, 12152);  // 2 NM south
-    airport.runwayCount = 1;
-    prepareRunwayPairs(airport, 0.0);
-    EXPECT_NEAR(airport.latitude, 1.0 - 1.0 / 60.0, 1e-9);
-    EXPECT_NEAR(airport.diagramScale, 2.0, 1e-6);
-}
-
-TEST(RunwayPairs, AirportWithoutRunwaysKeepsItsPosition) {
+TEST(RunwayPairs, SingleEndSpansTheWholeRunwayAndNoRunwayKeepsThePosition) {
     AirportRecord airport{};
     airport.latitude = 51.5;
     airport.longitude = -0.1;
-    airport.runwayCount = 0;
     prepareRunwayPairs(airport, 0.0);
     EXPECT_EQ(airport.runwayPairCount, 0);
     EXPECT_EQ(airport.latitude, 51.5);
     EXPECT_EQ(airport.longitude, -0.1);
     EXPECT_EQ(airport.diagramScale, 0.0);
+
+    AirportRecord single{};
+    single.runways[1] = runway("18", 1.0, 0.0, 180.0, 12152);  // 2 NM south
+    single.runwayCount = 1;
+    prepareRunwayPairs(single, 0.0);
+    EXPECT_NEAR(single.latitude, 1.0 - 1.0 / 60.0, 1e-9);
+    EXPECT_NEAR(single.diagramScale, 2.0, 1e-6);
 }
 
 }  // namespace
