@@ -49,27 +49,9 @@ std::string TempFolder::read(const std::string& relativePath) const {
     return text.str();
 }
 
-bool TempFolder::exists(const std::string& relativePath) const {
-    std::error_code error;
-    return std::filesystem::exists(path_ / relativePath, error);
-}
-
-TestBench::TestBench(uint32_t displayWidthPx, uint32_t displayHeightPx)
-    : session_(displayWidthPx, displayHeightPx) {}
-
 void TestBench::start() {
     if (!session_.start(root_.path().string())) ADD_FAILURE() << "root folder too long";
     started_ = true;
-}
-
-void TestBench::stop() { session_.stop(); }
-
-void TestBench::service(int32_t code) { session_.service(code); }
-
-void TestBench::frame() { session_.frame(); }
-
-void TestBench::frames(int count) {
-    for (int i = 0; i < count; ++i) session_.frame();
 }
 
 void TestBench::press(std::string_view names) {
@@ -87,64 +69,12 @@ void TestBench::press(std::string_view names) {
     session_.press(variables);
 }
 
-bool TestBench::click(int32_t x, int32_t y) { return session_.click(x, y); }
-
 void TestBench::powerOnAndSkipSelfTest() {
     if (!started_) start();
     if (unit().power.powerOn == 0) press("pwr");
     for (int i = 0; i < 200 && unit().page.leftPageGroup == PG_SELF_TEST; ++i) frame();
     EXPECT_NE(unit().page.leftPageGroup, PG_SELF_TEST) << "the self-test never handed over";
 }
-
-void TestBench::setPosition(double latDeg, double lonDeg) {
-    aircraft().latDeg = latDeg;
-    aircraft().lonDeg = lonDeg;
-    encodeAircraft();
-}
-
-void TestBench::setGroundSpeed(double knots) {
-    aircraft().groundSpeedKt = knots;
-    encodeAircraft();
-}
-
-void TestBench::setHeading(double magDeg) {
-    setMagneticHeading(aircraft(), magDeg);
-    encodeAircraft();
-}
-
-void TestBench::setHeading(double magDeg, double trueDeg) {
-    aircraft().headingMagDeg = magDeg;
-    aircraft().headingTrueDeg = trueDeg;
-    encodeAircraft();
-}
-
-void TestBench::setMagVar(double degEast) {
-    setMagneticVariation(aircraft(), degEast);
-    encodeAircraft();
-}
-
-void TestBench::setAltitude(double feet) {
-    aircraft().altitudeFt = feet;
-    encodeAircraft();
-}
-
-void TestBench::setUtc(int hour, int minute, double second) {
-    ::setUtc(aircraft(), hour, minute, second);
-    encodeAircraft();
-}
-
-void TestBench::setWind(double dirTrueDeg, double knots) {
-    aircraft().windDirTrueDeg = dirTrueDeg;
-    aircraft().windSpeedKt = knots;
-    encodeAircraft();
-}
-
-void TestBench::setPowerAvailable(bool on) {
-    aircraft().powerOn = on;
-    encodeAircraft();
-}
-
-void TestBench::fly(double seconds) { session_.fly(seconds); }
 
 const DrawItem* TestBench::itemAt(float x, float y) const {
     for (const DrawItem& item : session_.canvas().items()) {
@@ -159,18 +89,15 @@ std::string TestBench::textAt(float x, float y) const {
 }
 
 std::vector<const DrawItem*> TestBench::rowItems(Side side, int rowIndex) const {
-    float top = 0.0f;
-    float bottom = 0.0f;
-    if (rowIndex == kStatusRow) {
-        top = 150.0f;
-        bottom = kDrawingHeight + 1.0f;
-    } else if (rowIndex >= 0 && rowIndex < kStatusRow) {
-        top = rowY(rowIndex);
-        bottom = rowIndex == 5 ? 150.0f : rowY(rowIndex + 1);
-    } else {
+    if (rowIndex < 0 || rowIndex > kStatusRow) {
         ADD_FAILURE() << "no row " << rowIndex;
         return {};
     }
+    // Row 5 ends where the status line's band begins.
+    const float top = rowIndex == kStatusRow ? 150.0f : rowY(rowIndex);
+    const float bottom = rowIndex == kStatusRow ? kDrawingHeight + 1.0f
+                         : rowIndex == 5        ? 150.0f
+                                                : rowY(rowIndex + 1);
     std::vector<const DrawItem*> out;
     for (const DrawItem* item : texts()) {
         bool onSide = side == Side::Left ? item->x < kRightPageX : item->x >= kRightPageX;

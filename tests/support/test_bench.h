@@ -18,6 +18,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <system_error>
 #include <vector>
 
 #include "frame/unit.h"
@@ -45,7 +46,10 @@ public:
     void makeFolder(const std::string& relativePath) const;
     // The file's bytes; empty when it does not exist.
     std::string read(const std::string& relativePath) const;
-    bool exists(const std::string& relativePath) const;
+    bool exists(const std::string& relativePath) const {
+        std::error_code error;
+        return std::filesystem::exists(path_ / relativePath, error);
+    }
 
 private:
     std::filesystem::path path_;
@@ -53,53 +57,52 @@ private:
 
 class TestBench {
 public:
-    explicit TestBench(uint32_t displayWidthPx = 370, uint32_t displayHeightPx = 176);
+    explicit TestBench(uint32_t displayWidthPx = 370, uint32_t displayHeightPx = 176)
+        : session_(displayWidthPx, displayHeightPx) {}
 
     Unit& unit() { return session_.unit(); }
     SimHost& host() { return session_.host(); }
     RecordingCanvas& canvas() { return session_.canvas(); }
-    SimSession& session() { return session_; }
     TempFolder& root() { return root_; }
 
     // Start-up as the host does it: rootFolder := the bench's temporary folder, then
     // services 2, 4 and 14. Files the start-up reads must be written before.
     void start();
-    bool started() const { return started_; }
     // Service 15: releases, shuts down and writes the unit record.
-    void stop();
+    void stop() { session_.stop(); }
 
-    void service(int32_t code);
+    void service(int32_t code) { session_.service(code); }
     // One frame: tick (token 1) + 1, service 6, service 10.
-    void frame();
-    void frames(int count);
-    int frameCount() const { return session_.frameCount(); }
+    void frame() { session_.frame(); }
+    void frames(int count) {
+        for (int i = 0; i < count; ++i) session_.frame();
+    }
 
     // Sets each named control variable (space-separated short names "ro+" or full variable
     // names) to 1 and runs one frame. An unknown name fails the test.
     void press(std::string_view names);
     // A mouse click at face-plate pixel (x, y); returns whether a handler ran.
-    bool click(int32_t x, int32_t y);
+    bool click(int32_t x, int32_t y) { return session_.click(x, y); }
 
     // Starts the gauge if needed, switches the unit on and runs frames until the self-test
     // page has handed over. Fails the test if it never does.
     void powerOnAndSkipSelfTest();
 
     // --- aircraft state, in plain units; each setter writes the host tokens at once ---
-    // Change fields directly, then call encodeAircraft().
     AircraftState& aircraft() { return session_.aircraft(); }
-    void encodeAircraft() { session_.encodeAircraft(); }
-    void setPosition(double latDeg, double lonDeg);
-    void setGroundSpeed(double knots);
-    void setHeading(double magDeg);
-    void setHeading(double magDeg, double trueDeg);
-    void setMagVar(double degEast);
-    void setAltitude(double feet);
-    void setUtc(int hour, int minute, double second = 0.0);
-    void setWind(double dirTrueDeg, double knots);
-    void setPowerAvailable(bool on);
+    void setPosition(double latDeg, double lonDeg) {
+        aircraft().latDeg = latDeg;
+        aircraft().lonDeg = lonDeg;
+        encode();
+    }
+    void setGroundSpeed(double knots) { aircraft().groundSpeedKt = knots; encode(); }
+    void setHeading(double magDeg) { setMagneticHeading(aircraft(), magDeg); encode(); }
+    void setMagVar(double degEast) { setMagneticVariation(aircraft(), degEast); encode(); }
+    void setAltitude(double feet) { aircraft().altitudeFt = feet; encode(); }
+    void setPowerAvailable(bool on) { aircraft().powerOn = on; encode(); }
     // Flies for `seconds` at 18 frames a second (see advanceAircraft), turning towards the
     // last heading key event while the unit's coupling is engaged.
-    void fly(double seconds);
+    void fly(double seconds) { session_.fly(seconds); }
 
     // --- what the last frame drew ---
     std::vector<const DrawItem*> texts() const { return session_.canvas().texts(); }
@@ -117,6 +120,8 @@ public:
     std::string dump() const;
 
 private:
+    void encode() { session_.encodeAircraft(); }
+
     TempFolder root_;
     SimSession session_;
     bool started_ = false;
