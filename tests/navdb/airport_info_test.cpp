@@ -22,19 +22,11 @@ AirportRecord& infoFor(NavdataRoot& root, const char* ident, const char* info) {
 
 TEST(AirportInfo, KeysOfTheAirportsSection) {
     NavdataRoot root;
-    const AirportRecord& airport = infoFor(root, "KBBB",
-                                           "; frequencies\n"
-                                           "[KAAA]\natis=WRONG\n\n"
-                                           "[KBBB]\n"
-                                           "atis=ATIS 118.05\n"
-                                           "TWR=119.10\n"
-                                           "Grnd=121.7*N\n"
-                                           "appr = 120.4\n"
-                                           "; a comment inside\n"
-                                           "ils=1\nrdr=1xyz\n"
-                                           "colour=blue\n"
-                                           "\n"
-                                           "ctr=AFTER_THE_END\n");
+    const AirportRecord& airport = infoFor(
+        root, "KBBB",
+        "; frequencies\n[KAAA]\natis=WRONG\n\n[KBBB]\natis=ATIS 118.05\nTWR=119.10\n"
+        "Grnd=121.7*N\nappr = 120.4\n; a comment inside\nils=1\nrdr=1xyz\ncolour=blue\n\n"
+        "ctr=AFTER_THE_END\n");
     EXPECT_STREQ(airport.atis, "ATIS 118.05");
     EXPECT_STREQ(airport.twr, "119.10");
     EXPECT_STREQ(airport.grnd, "121.7 N");  // an asterisk reads as a blank

@@ -2,6 +2,7 @@
 // pairs of APT 3 and its diagram, the frequencies of APT 4 and the nearest airports.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <string>
@@ -68,11 +69,9 @@ TEST_F(AptPageTest, Apt1ShowsTheWrappedNameAndThePosition) {
 // The arrow before the identifier marks the airport the active route is flying to.
 TEST_F(AptPageTest, Apt1MarksTheActiveWaypoint) {
     auto arrows = [this] {
-        int count = 0;
-        for (const DrawItem& item : bench.canvas().items()) {
-            if (item.kind == DrawKind::FillPolygon) ++count;
-        }
-        return count;
+        const auto& items = bench.canvas().items();
+        return std::count_if(items.begin(), items.end(),
+                             [](const DrawItem& item) { return item.kind == DrawKind::FillPolygon; });
     };
     std::strcpy(bench.unit().fpl.activeRoute.waypoints[1].ident, "KMIX");
     bench.unit().fpl.activeLastIndex = 1;

@@ -37,9 +37,7 @@ TEST(SampleData, LoadsEveryTableAndTheInformationFile) {
     unit->nav.presentLon = -122.31;
     UpdateNearestAirports(*unit);
     EXPECT_STREQ(unit->db.nearestAirports.slots[1].ident, "KSEA");
-    for (int k = 1; k <= kNearestSlotCount; ++k) {
-        EXPECT_STRNE(unit->db.nearestAirports.slots[k].ident, "W10");
-    }
+    for (const auto& slot : unit->db.nearestAirports.slots) EXPECT_STRNE(slot.ident, "W10");
 }
 
 }  // namespace
