@@ -14,19 +14,21 @@ using Rows = std::vector<std::string>;
 std::string taggedPlan(const std::string& deg) {
     std::string text =
         "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n"
-        "<SimBase.Document Type=\"AceXML\" version=\"1,0\">\r\n    <FlightPlan.FlightPlan>\r\n"
-        "        <DepartureID>KSEA</DepartureID>\r\n        <DestinationID>KPDX</DestinationID>\r\n";
-    auto add = [&](const char* id, const char* type, const std::string& lat, const std::string& lon) {
-        text += "        <ATCWaypoint id=\"" + std::string(id) + "\">\r\n            <ATCWaypointType>" +
+        "<SimBase.Document Type=\"AceXML\" version=\"1,0\">\r\n  <FlightPlan.FlightPlan>\r\n"
+        "    <DepartureID>KSEA</DepartureID>\r\n    <DestinationID>KPDX</DestinationID>\r\n";
+    auto add = [&](const char* id, const char* type, const std::string& position) {
+        text += "    <ATCWaypoint id=\"" + std::string(id) + "\">\r\n      <ATCWaypointType>" +
                 type + "</ATCWaypointType>\r\n";
-        if (!lat.empty()) text += "            <WorldPosition>" + lat + "," + lon + ",+000433.00</WorldPosition>\r\n";
-        text += "        </ATCWaypoint>\r\n";
+        if (!position.empty()) {
+            text += "      <WorldPosition>" + position + ",+000433.00</WorldPosition>\r\n";
+        }
+        text += "    </ATCWaypoint>\r\n";
     };
-    add("KSEA", "Airport", "N47" + deg + " 26' 58.80\"", "W122" + deg + " 18' 34.20\"");
-    add("OLM", "Intersection", "N46" + deg + " 58' 0.00\"", "W122" + deg + " 54' 6.50\"");
-    add("USR1", "User", "", "");
-    add("KPDX", "Airport", "S45" + deg + " 35' 19.00\"", "E122" + deg + " 35' 49.00\"");
-    return text + "    </FlightPlan.FlightPlan>\r\n</SimBase.Document>\r\n";
+    add("KSEA", "Airport", "N47" + deg + " 26' 58.80\",W122" + deg + " 18' 34.20\"");
+    add("OLM", "Intersection", "N46" + deg + " 58' 0.00\",W122" + deg + " 54' 6.50\"");
+    add("USR1", "User", "");
+    add("KPDX", "Airport", "S45" + deg + " 35' 19.00\",E122" + deg + " 35' 49.00\"");
+    return text + "  </FlightPlan.FlightPlan>\r\n</SimBase.Document>\r\n";
 }
 
 TEST(PlnImport, TaggedFormInUtf8AndCodePage1252) {
@@ -50,11 +52,12 @@ TEST(PlnImport, LineFormWithIdentifiersInFirstOrSecondField) {
                                   {"KPDX", "A, N45* 35.32', W122* 35.82', +000030.00"}};
     for (bool second : {false, true}) {
         SCOPED_TRACE(second ? "second field" : "first field");
-        std::string text = "[flightplan]\r\ndeparture_id=KSEA, N47* 26.98', W122* 18.57', +000433.00\r\n";
+        std::string text =
+            "[flightplan]\r\ndeparture_id=KSEA, N47* 26.98', W122* 18.57', +000433.00\r\n";
         for (int i = 0; i < 4; ++i) {
             const std::string id = waypoints[i][0];
-            text += "waypoint." + std::to_string(i) + "=" + (second ? ", " + id + ", , " + id : id) +
-                    ", " + waypoints[i][1] + ", \r\n";
+            const std::string ids = second ? ", " + id + ", , " + id : id;
+            text += "waypoint." + std::to_string(i) + "=" + ids + ", " + waypoints[i][1] + ", \r\n";
         }
         FplFixture f;
         f.writePlan("old.PLN", text);

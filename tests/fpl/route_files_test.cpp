@@ -25,8 +25,9 @@ TEST(RouteLine, ReadsColumnsCutsLongFieldsAndSkipsBlankLines) {
         const char* line;
         const char* row;  // nullptr: no waypoint
     };
-    for (const Case& c : {Case{"X1 abc 5x APT -", "X1,APT,-,0.00000,5.00000"},  // no number: 0
-                          Case{"X1 1 2 APT ---", "X1,APT,,1.00000,2.00000"},    // no frequency
+    // Text that is no number reads as 0, "---" is no frequency, long identifiers are cut.
+    for (const Case& c : {Case{"X1 abc 5x APT -", "X1,APT,-,0.00000,5.00000"},
+                          Case{"X1 1 2 APT ---", "X1,APT,,1.00000,2.00000"},
                           Case{"ABCDEFGHIJKLMNOPQRSTUVWXYZ 1 2", "ABCDEFGHIJKLMNO,,,1.00000,2.00000"},
                           Case{" \t ", nullptr}}) {
         SCOPED_TRACE(c.line);
@@ -100,7 +101,7 @@ TEST(FolderScan, ListsRouteAndPlanFilesInNameOrder) {
 
 TEST(FolderScan, StopsAfter197Files) {
     FplFixture f;
-    for (int i = 0; i < 200; ++i) f.writePlan("p" + std::to_string(1000 + i) + ".rte", kThreeWaypoints);
+    for (int i = 1000; i < 1200; ++i) f.writePlan("p" + std::to_string(i) + ".rte", kThreeWaypoints);
     scanFlightPlanFolder(*f.unit);
     EXPECT_EQ(f.unit->fpl.blankPlanIndex, 199);
     EXPECT_STREQ(f.plan(198).name, "p1196.rte");

@@ -8,6 +8,8 @@
 
 namespace {
 
+using Texts = std::vector<std::string>;
+
 struct SupBench {
     TestBench bench;
     SupBench() {
@@ -18,6 +20,7 @@ struct SupBench {
         bench.unit().page.rightPageGroup = PG_SUP;
     }
     Unit& unit() { return bench.unit(); }
+    std::string right(int row) { return bench.row(Side::Right, row); }
     void press(const char* names, int times = 1) {
         for (int i = 0; i < times; ++i) bench.press(names);
     }
@@ -26,76 +29,55 @@ struct SupBench {
         press("rcrsr");
         for (const char* c = ident; *c != '\0'; ++c) {
             // Full character set: entry 1 blank, then "0".."9", "A".."Z".
-            const int steps = (*c >= 'A') ? 11 + (*c - 'A') : 1 + (*c - '0');
-            press("ri+", steps);
+            press("ri+", (*c >= 'A') ? 11 + (*c - 'A') : 1 + (*c - '0'));
             press("ro+");
         }
         press("ro+");
     }
-    // Sets the digits of one coordinate line, position by position, then ENT.
-    void enterLine(const std::vector<int>& steps) {
-        for (size_t i = 0; i < steps.size(); ++i) {
-            press("ri+", steps[i]);
-            if (i + 1 < steps.size()) press("ro+");
-        }
-        press("ent");
-    }
-    const WaypointRecord& userWaypoint(int index) { return unit().db.userWaypoints[index]; }
 };
 
-TEST(SupPage, CreatesAtThePresentPosition) {
+TEST(SupPage, CreatesAtThePresentOrAnEnteredPositionThenShowsThemForAPrefix) {
     SupBench f;
     f.enterIdent("ABC");
     EXPECT_EQ(f.unit().db.entryColumn, 6);
-    EXPECT_EQ(f.bench.row(Side::Right, 2), "CREATE NEW") << f.bench.dump();
-    EXPECT_EQ(f.bench.row(Side::Right, 4), "USER POS?");
+    EXPECT_EQ(f.right(2), "CREATE NEW") << f.bench.dump();
+    EXPECT_EQ(f.right(4), "USER POS?");
     f.press("ro+");
     f.press("ent");
     ASSERT_EQ(f.unit().db.userWaypointCount, 1);
-    const WaypointRecord& abc = f.userWaypoint(1);
-    EXPECT_STREQ(abc.ident, "ABC");
-    EXPECT_STREQ(abc.name, "ABC");
-    EXPECT_STREQ(abc.typeText, "W");
-    EXPECT_STREQ(abc.frequency, "");
+    const WaypointRecord& abc = f.unit().db.userWaypoints[1];
+    EXPECT_EQ((Texts{abc.ident, abc.name, abc.typeText, abc.frequency}),
+              (Texts{"ABC", "ABC", "W", ""}));
     EXPECT_DOUBLE_EQ(abc.latitude, 47.5);
     EXPECT_DOUBLE_EQ(abc.longitude, -122.3);
     EXPECT_EQ(f.unit().page.rightCursorOn, 0);
-    EXPECT_EQ(f.bench.row(Side::Right, 0), " ABC");
-    EXPECT_EQ(f.bench.row(Side::Right, 4), "N 47\xB0" "30.00'");
-    EXPECT_EQ(f.bench.row(Side::Right, 5), "W122\xB0" "18.00'");
-}
+    EXPECT_EQ((Texts{f.right(0), f.right(4), f.right(5)}),
+              (Texts{" ABC", "N 47\xB0" "30.00'", "W122\xB0" "18.00'"}));
 
-TEST(SupPage, CreatesAtAnEnteredPositionAndAppendsEachCreation) {
-    SupBench f;
-    for (const char* ident : {"ABD", "ABE"}) {
-        SCOPED_TRACE(ident);
-        f.enterIdent(ident);
-        f.press("ent");  // on "USER POS?": enter the position
-        EXPECT_EQ(f.unit().fpl.supLine, 1);
-        f.enterLine({1, 5, 8, 4, 1, 1, 1});        // N 47 30.00
-        EXPECT_EQ(f.unit().fpl.supLine, 2);
-        f.enterLine({2, 2, 3, 3, 2, 9, 1, 1});     // W 122 18.00
-        EXPECT_EQ(f.unit().fpl.supLine, 0);
-        EXPECT_EQ(f.unit().page.rightCursorOn, 0);
+    f.enterIdent("ABD");
+    f.press("ent");  // on "USER POS?": N 46 15.00 then W 121 30.00, digit by digit
+    int32_t line = 1;
+    for (const std::vector<int>& steps :
+         {std::vector<int>{1, 5, 7, 2, 6, 1, 1}, {2, 2, 3, 2, 4, 1, 1, 1}}) {
+        EXPECT_EQ(f.unit().fpl.supLine, line++);
+        for (size_t i = 0; i < steps.size(); ++i) {
+            f.press("ri+", steps[i]);
+            if (i + 1 < steps.size()) f.press("ro+");
+        }
+        f.press("ent");
     }
+    EXPECT_EQ(f.unit().fpl.supLine, 0);
+    EXPECT_EQ(f.unit().page.rightCursorOn, 0);
     ASSERT_EQ(f.unit().db.userWaypointCount, 2);
-    EXPECT_STREQ(f.userWaypoint(1).ident, "ABD");
-    EXPECT_STREQ(f.userWaypoint(2).ident, "ABE");
-    EXPECT_NEAR(f.userWaypoint(2).latitude, 47.5, 1e-9);
-    EXPECT_NEAR(f.userWaypoint(2).longitude, -122.3, 1e-9);
-    // Nothing waits for ENT: no plan is being edited.
-    EXPECT_EQ(f.unit().fpl.confirmPending, 0);
-}
+    EXPECT_STREQ(f.unit().db.userWaypoints[2].ident, "ABD");
+    EXPECT_NEAR(f.unit().db.userWaypoints[2].latitude, 46.25, 1e-9);
+    EXPECT_NEAR(f.unit().db.userWaypoints[2].longitude, -121.5, 1e-9);
+    EXPECT_EQ(f.unit().fpl.confirmPending, 0);  // no plan is being edited: nothing waits for ENT
 
-TEST(SupPage, EnteringAnExistingIdentifierShowsItAndEntDoesNothing) {
-    SupBench f;
-    f.enterIdent("ABC");
-    f.press("ro+");
-    f.press("ent");
     f.enterIdent("AB");  // ABC begins with AB: it is shown, no creation is offered
     EXPECT_EQ(f.unit().db.currentUserWaypoint, 1);
     f.press("ent");
-    EXPECT_EQ(f.unit().db.userWaypointCount, 1);
+    EXPECT_EQ(f.unit().db.userWaypointCount, 2);
     EXPECT_EQ(f.unit().fpl.supLine, 0);
 }
 
@@ -111,7 +93,7 @@ TEST(SupPage, FullTableAddsNothingAndSaysSo) {
     f.press("ent");
     EXPECT_EQ(f.unit().db.userWaypointCount, kUserWaypointCapacity);
     EXPECT_EQ(f.unit().fpl.confirmPending, 0);
-    EXPECT_EQ(f.bench.row(Side::Right, 2), "TABLE FULL");
+    EXPECT_EQ(f.right(2), "TABLE FULL");
     f.press("ro-");  // "USER POS?": no coordinate entry is started either
     f.press("ent");
     EXPECT_EQ(f.unit().fpl.supLine, 0);
@@ -126,8 +108,8 @@ TEST(SupPage, NewEntryClearsAnEarlierCreationsPendingEnt) {
     // Leaving a coordinate entry with CRSR leaves nothing for the FPL page's ENT.
     f.press("rcrsr");
     f.enterIdent("K");
-    f.press("ent");
-    f.press("ent");  // latitude done: confirmPending is 2 during the longitude
+    f.press("ent", 2);  // the latitude is done
+    EXPECT_EQ(f.unit().fpl.confirmPending, 2);
     f.press("rcrsr");
     EXPECT_EQ(f.unit().fpl.confirmPending, 0);
     EXPECT_EQ(f.unit().fpl.supLine, 0);
