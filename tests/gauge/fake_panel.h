@@ -13,12 +13,18 @@ namespace fake {
 constexpr int kTokenCount = 1024;
 constexpr int kVariableCount = 96;
 constexpr int kSlotCount = 80;
+constexpr int kKeyEventCount = 32;
 
 struct NamedVariable {
     char name[64];
     double value;
     int registered;
     int released;
+};
+
+struct KeyEvent {
+    uint32_t id;
+    uint32_t parameter;
 };
 
 struct ElementCall {
@@ -33,6 +39,9 @@ struct Panel {
     int variableCount;
     int32_t skipDrawAnswer;
     ElementCall elementCalls[kSlotCount];
+    // The key events sent, in order; the count goes on past the last slot.
+    KeyEvent keyEvents[kKeyEventCount];
+    int keyEventCount;
     uint8_t gpsDataBlock[8192];
     int unexpectedCalls;
     int calculatorCalls;
@@ -91,7 +100,12 @@ intptr_t elementOperation(void* element, Argument... argument) {
     return 1000 + slot;
 }
 
-inline void sendKeyEvent(uint32_t, uint32_t) {}
+inline void sendKeyEvent(uint32_t id, uint32_t parameter) {
+    if (panel.keyEventCount < kKeyEventCount) {
+        panel.keyEvents[panel.keyEventCount] = KeyEvent{id, parameter};
+    }
+    ++panel.keyEventCount;
+}
 
 inline void dataBlock(TokenRecord* record, const char* name) {
     record->dataPointer =

@@ -43,16 +43,6 @@ void attachSurface(const Gauge& g, surface::Surface& s) {
     put<void*>(g.element(1), kStaticImageDc, s.dc);
 }
 
-double tick = 100.0;
-
-// One simulator frame through `header` (the gauge's own by default): a control cycle, a new
-// simulation time, a draw.
-void frame(const Gauge& g, void* header = nullptr) {
-    g.callback(header != nullptr ? header : g.header, 6, 0);
-    fake::panel.tokens[1] = ++tick;
-    g.callback(header != nullptr ? header : g.header, 10, 0);
-}
-
 // The seven header routines hand element 0 to the host's element operations, with their
 // argument where they take one, and return the host's answer.
 void checkForwardingRoutines(const Gauge& g) {
@@ -211,6 +201,13 @@ void checkDisconnect(const Gauge& g, surface::Surface& s, const char* recordPath
 
 }  // namespace
 
+void frame(const Gauge& g, void* header) {
+    static double tick = 100.0;
+    g.callback(header != nullptr ? header : g.header, 6, 0);
+    fake::panel.tokens[1] = ++tick;
+    g.callback(header != nullptr ? header : g.header, 10, 0);
+}
+
 void checkFrames(const Gauge& g, const char* rootFolder) {
     fake::resetPanel();
     // Before the host stores its service table every call finds nothing to call and goes on;
@@ -233,6 +230,7 @@ void checkFrames(const Gauge& g, const char* rootFolder) {
     std::snprintf(record, sizeof record, "%s\\vgr27a.ini", brindle);
     CreateDirectoryA(rootFolder, nullptr);
     CreateDirectoryA(brindle, nullptr);
+    writePageFiles(rootFolder);
     if (std::FILE* f = std::fopen(record, "wb")) {
         std::fputs("TotalTime= 12.5\nPowerCycle=7\n", f);
         std::fclose(f);
@@ -258,6 +256,7 @@ void checkFrames(const Gauge& g, const char* rootFolder) {
     checkPressedButtons(g);
     checkVirtualCockpitSkip(g, s);
     checkStretchedDisplay(g, s);
+    checkPages(g, s);
     checkDisconnect(g, s, record);
     CHECK(fake::panel.unexpectedCalls == 0);
     CHECK(fake::panel.airspeedReads > 10 && fake::panel.airspeedRecordChanges == 0);

@@ -6,6 +6,10 @@
 
 #include "tests/gauge/check.h"
 
+namespace surface {
+struct Surface;
+}
+
 namespace gauge_test {
 
 using Callback = void (*)(void* header, int32_t service, uintptr_t extra);
@@ -50,11 +54,21 @@ struct Gauge {
     }
 };
 
+// One simulator frame through `header` (the gauge's own when null): a control cycle, a new
+// simulation time, a draw.
+void frame(const Gauge& g, void* header = nullptr);
+
 // Checks every record, table and value the host reads from the module.
 void checkLayouts(const Gauge& gauge);
 // Checks the GDI+ canvas on a surface of its own.
 void checkCanvas();
 // Runs the services and frames and checks the panel traffic and the display.
 void checkFrames(const Gauge& gauge, const char* rootFolder);
+// Writes the database and flight plan the page checks read into the root folder; runs before
+// the gauge's start-up services, which load them.
+void writePageFiles(const char* rootFolder);
+// Checks the pages drawn from that data and the autopilot coupling on the loaded plan, on a
+// unit powered and past its self-test.
+void checkPages(const Gauge& gauge, surface::Surface& display);
 
 }  // namespace gauge_test
