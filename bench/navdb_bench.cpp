@@ -168,8 +168,8 @@ BENCHMARK(BM_ListDuplicates_AllTables)->Unit(benchmark::kMicrosecond);
 
 void BM_NearestAirports_ForcedWideRebuild(benchmark::State& state) {
     knobEvent(state, [](Unit& unit) {
-        unit.nav.presentLat = 47.45;
-        unit.nav.presentLon = -122.31;
+        unit.nav.aircraft.presentLat = 47.45;
+        unit.nav.aircraft.presentLon = -122.31;
         unit.settings.nearestCriteriaChanged = 1;
         UpdateNearestAirports(unit);
         unit.settings.nearestCriteriaChanged = 0;
@@ -181,8 +181,8 @@ BENCHMARK(BM_NearestAirports_ForcedWideRebuild)->Unit(benchmark::kMicrosecond);
 
 void BM_NearestAirports_Ordinary(benchmark::State& state) {
     Unit& unit = loadedUnit();
-    unit.nav.presentLat = 47.45;
-    unit.nav.presentLon = -122.31;
+    unit.nav.aircraft.presentLat = 47.45;
+    unit.nav.aircraft.presentLon = -122.31;
     unit.settings.nearestCriteriaChanged = 1;
     UpdateNearestAirports(unit);
     unit.settings.nearestCriteriaChanged = 0;
@@ -190,7 +190,7 @@ void BM_NearestAirports_Ordinary(benchmark::State& state) {
     // Each search 1.5 NM from the last, back and forth, so every one fills the slots
     // from the narrow list without rebuilding it.
     knobEvent(state, [&step](Unit& u) {
-        u.nav.presentLat = 47.45 + ((++step) % 2) * 0.025;
+        u.nav.aircraft.presentLat = 47.45 + ((++step) % 2) * 0.025;
         UpdateNearestAirports(u);
     });
 }

@@ -9,7 +9,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "fpl/plan_waypoint.h"
+#include "frame/plan_waypoint.h"
 #include "frame/fixed_table.h"
 
 constexpr int kPlanWaypointCount = 201;  // entries 0..200 of every plan
@@ -54,11 +54,6 @@ struct RouteScratch {
     FixedTable<char> fileBytes{kRouteFileBufferSize};
 };
 
-enum StoredPlanChoice : int32_t {
-    kChoiceUse = 0,
-    kChoiceInvert = 1,
-};
-
 struct FplState {
     int32_t selectedPlan = 0;    // FPL shown, 0..blankPlanIndex
     int32_t blankPlanIndex = 0;  // set by the folder scan
@@ -67,14 +62,6 @@ struct FplState {
     int32_t activeLastIndex = -1;  // -1 = no waypoint
     RouteScratch scratch;
 
-    // Plan editor.
-    int32_t planCursorRow = 0;   // -2, -1 the command line; 0..lastIndex a waypoint row
-    int32_t planScrollTop = 0;   // first waypoint row shown
-    int32_t planEditState = 0;   // 0 new plan, 1 unchanged copy of FPL 0, 2+ changed copy
-    int32_t deletePending = 0;   // "DEL" prompt on the cursor row
-    int32_t confirmPending = 0;  // 1 a found waypoint waits for ENT, 2 one from the REF page
-    int32_t storedPlanChoice = kChoiceUse;
-
     // Identifier entry on the blank plan: the entered prefix, the character at the cursor
     // (an empty text for candidate 1), its place in the candidate list (the database's
     // planChars; 0 = no entry) and the number of characters entered.
@@ -82,9 +69,4 @@ struct FplState {
     char planEntryChar[2] = {};
     int32_t planCandidateIndex = 0;
     int32_t planEntryCount = 0;
-    // The SUP page's coordinate line while a user waypoint is being created: 1 latitude,
-    // 2 longitude. The SUP page and the plan editor share confirmPending for that flow.
-    int32_t supLine = 0;
-    // 1 after the SUP page refused a creation because the user waypoint table is full.
-    int32_t supTableFull = 0;
 };

@@ -77,7 +77,7 @@ bool useFlightPlan(Unit& unit, PlanOrder order) {
         copyPlanWaypoint(fpl.activeRoute.waypoints[to++], from);
     }
     fpl.activeLastIndex = count - 1;
-    unit.nav.activeToIndex = 1;
+    unit.nav.leg.activeToIndex = 1;
     unit.nav.departureHour = -1.0;
     unit.nav.departureMinute = -1.0;
     return true;

@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "fpl/plan_waypoint.h"
+#include "frame/plan_waypoint.h"
 #include "fpl/route_files.h"
 #include "fpl/text_fields.h"
 #include "frame/paths.h"

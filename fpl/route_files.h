@@ -10,7 +10,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "fpl/plan_waypoint.h"
+#include "frame/plan_waypoint.h"
 
 struct Unit;
 

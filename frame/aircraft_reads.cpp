@@ -34,33 +34,33 @@ double decodeLongitude(double raw) {
 
 void readAircraftState(Unit& unit, Host& host) {
     NavState& nav = unit.nav;
-    nav.powerAvailable = truncateToInt32(host.readToken(773));
-    nav.groundSpeedKt = host.readToken(551) / kFeetPerSecondPerKnot;
-    nav.calibratedAirspeedKt =
-        kAirspeedNewShare * host.readToken(61) + 0.7 * nav.calibratedAirspeedKt;
-    nav.magVar = host.readToken(82);
-    nav.headingMag = host.readToken(81);
-    nav.presentLat = decodeLatitude(host.readToken(71));
-    nav.presentLon = decodeLongitude(host.readToken(72));
-    nav.indicatedAltitudeFt = host.evaluateCalculatorCode("(A:INDICATED ALTITUDE, feet)");
-    nav.headingTrue = host.readToken(86);
-    nav.machNumber = host.readToken(64) * kMachUnit * 3.2;
-    nav.autopilotAltitudeFt =
+    nav.aircraft.powerAvailable = truncateToInt32(host.readToken(773));
+    nav.aircraft.groundSpeedKt = host.readToken(551) / kFeetPerSecondPerKnot;
+    nav.aircraft.calibratedAirspeedKt =
+        kAirspeedNewShare * host.readToken(61) + 0.7 * nav.aircraft.calibratedAirspeedKt;
+    nav.aircraft.magVar = host.readToken(82);
+    nav.aircraft.headingMag = host.readToken(81);
+    nav.aircraft.presentLat = decodeLatitude(host.readToken(71));
+    nav.aircraft.presentLon = decodeLongitude(host.readToken(72));
+    nav.aircraft.indicatedAltitudeFt = host.evaluateCalculatorCode("(A:INDICATED ALTITUDE, feet)");
+    nav.aircraft.headingTrue = host.readToken(86);
+    nav.aircraft.machNumber = host.readToken(64) * kMachUnit * 3.2;
+    nav.aircraft.autopilotAltitudeFt =
         host.evaluateCalculatorCode("(A:AUTOPILOT ALTITUDE LOCK VAR, feet)");
-    nav.zuluHour = host.readToken(6);
-    nav.zuluMinute = host.readToken(7);
-    nav.clockSecond = host.readToken(5);
-    nav.baroSetting = host.readToken(75) / 1013.25 * 29.92;
-    if (std::strcmp(unit.settings.baroUnits, "MILLIBARS") == 0) nav.baroSetting *= 33.8637526;
-    nav.temperatureC = host.readToken(341);
+    nav.aircraft.zuluHour = host.readToken(6);
+    nav.aircraft.zuluMinute = host.readToken(7);
+    nav.aircraft.clockSecond = host.readToken(5);
+    nav.aircraft.baroSetting = host.readToken(75) / 1013.25 * 29.92;
+    if (std::strcmp(unit.settings.baroUnits, "MILLIBARS") == 0) nav.aircraft.baroSetting *= 33.8637526;
+    nav.aircraft.temperatureC = host.readToken(341);
     // The second read of the clock second feeds the operating-time counter.
     const double second = host.readToken(5);
-    if (second != nav.lastClockSecond) {
+    if (second != nav.aircraft.lastClockSecond) {
         unit.record.secondsCounter += 1.0;
-        nav.lastClockSecond = second;
+        nav.aircraft.lastClockSecond = second;
     }
-    nav.heightFt = host.readToken(614) * kFeetPerMetre;
-    nav.windSpeedKt = host.readToken(343);
+    nav.aircraft.heightFt = host.readToken(614) * kFeetPerMetre;
+    nav.wind.windSpeedKt = host.readToken(343);
 }
 
 double engineFuelFlowPph(Host& host, int engine) {

@@ -1,34 +1,31 @@
 // Control handlers: they change the page state at once and raise events for the pages.
 #include "frame/controls.h"
 
+#include <cstddef>
 #include <initializer_list>
 
 #include "fpl/fpl_hooks.h"
 #include "frame/host.h"
+#include "frame/pages/page_table.h"
 #include "frame/unit.h"
 
 namespace {
 
-// The left outer knob's page cycle: TRI .. OTH, wrapping.
-int32_t stepLeftGroup(int32_t group, int direction) {
-    if (group < PG_TRI || group > PG_OTH) return group;
-    int32_t next = group + direction;
-    if (next > PG_OTH) next = PG_TRI;
-    if (next < PG_TRI) next = PG_OTH;
-    return next;
-}
-
-constexpr int32_t kRightCycle[] = {PG_NAV, PG_APT, PG_VOR, PG_NDB, PG_INT,
-                                   PG_SUP, PG_REF, PG_ACT, PG_DT};
-constexpr int kRightCycleLength = sizeof(kRightCycle) / sizeof(kRightCycle[0]);
-
-int32_t stepRightGroup(int32_t group, int direction) {
-    for (int i = 0; i < kRightCycleLength; ++i) {
-        if (kRightCycle[i] == group) {
-            return kRightCycle[(i + direction + kRightCycleLength) % kRightCycleLength];
-        }
+// The group after `group` in an outer knob's page cycle, wrapping round; a group outside
+// the cycle stays where it is.
+template <size_t N>
+PageGroup stepCycle(const PageGroup (&cycle)[N], PageGroup group, int direction) {
+    constexpr int length = static_cast<int>(N);
+    for (int i = 0; i < length; ++i) {
+        if (cycle[i] == group) return cycle[(i + direction + length) % length];
     }
     return group;
+}
+
+// Runs the enter hook of the group an outer knob turned in.
+void enterPage(Unit& unit, PageGroup group, PageSide side) {
+    const PageEntry* entry = findPage(group, side);
+    if (entry != nullptr && entry->enter != nullptr) entry->enter(unit, side);
 }
 
 void pressButton(PressedImages& pressed, int32_t& flag) {
@@ -52,12 +49,10 @@ void leftOuterKnob(Unit& unit, int direction) {
         }
         return;
     }
-    const int32_t old = page.leftPageGroup;
-    page.leftPageGroup = stepLeftGroup(old, direction);
+    const PageGroup old = page.leftPageGroup;
+    page.leftPageGroup = stepCycle(kLeftPageCycle, old, direction);
     page.leftCursorOn = 0;
-    const bool enteredNav = page.leftPageGroup == PG_NAV &&
-                            ((direction < 0 && old == PG_CAL) || (direction > 0 && old == PG_FPL));
-    if (enteredNav) unit.navPages.nav5ClrToggle = 0;
+    if (page.leftPageGroup != old) enterPage(unit, page.leftPageGroup, PageSide::Left);
 }
 
 void rightOuterKnob(Unit& unit, int direction) {
@@ -66,8 +61,10 @@ void rightOuterKnob(Unit& unit, int direction) {
         (direction < 0 ? unit.events.evtRightOuterDown : unit.events.evtRightOuterUp) = 1;
         return;
     }
-    page.rightPageGroup = stepRightGroup(page.rightPageGroup, direction);
+    const PageGroup old = page.rightPageGroup;
+    page.rightPageGroup = stepCycle(kRightPageCycle, old, direction);
     page.rightCursorOn = 0;
+    if (page.rightPageGroup != old) enterPage(unit, page.rightPageGroup, PageSide::Right);
 }
 
 void directToButton(Unit& unit) {
@@ -88,7 +85,7 @@ void directToButton(Unit& unit) {
 // ALT and MSG open their page over the current one and return to the saved group; each
 // keeps the saved group when it opens over the other, so the pair returns to where the
 // pilot started.
-void overlayButton(Unit& unit, int32_t overlay, int32_t otherOverlay, int32_t& pressedFlag) {
+void overlayButton(Unit& unit, PageGroup overlay, PageGroup otherOverlay, int32_t& pressedFlag) {
     PageState& page = unit.page;
     if (page.leftPageGroup != overlay) {
         if (page.leftPageGroup != otherOverlay) page.savedLeftPageGroup = page.leftPageGroup;
@@ -111,8 +108,8 @@ void entButton(Unit& unit, Host& host) {
 void powerKnob(Unit& unit) {
     if (unit.power.powerOn != 1) {
         unit.power.selfTestTicks = 0;
-        unit.nav.fuelUsed1 = 0.0;
-        unit.nav.fuelUsed2 = 0.0;
+        unit.nav.aircraft.fuelUsed1 = 0.0;
+        unit.nav.aircraft.fuelUsed2 = 0.0;
         unit.page.leftPageGroup = PG_SELF_TEST;
         unit.power.powerOn = 1;
     } else {

@@ -8,11 +8,12 @@
 #include "frame/controls.h"
 #include "frame/display.h"
 #include "frame/host.h"
-#include "frame/pages.h"
+#include "frame/pages/page_table.h"
 #include "frame/status_line.h"
 #include "frame/unit.h"
 #include "frame/unit_record.h"
 #include "nav/navigation.h"
+#include "nav/pages/nav_hooks.h"
 #include "navdb/navdb_load.h"
 
 namespace {
@@ -32,48 +33,20 @@ void controlCycle(Unit& unit, Host& host) {
     superviseLnavModes(unit, host);
 }
 
-void drawLeftPage(Unit& unit, Host& host, Canvas& canvas) {
-    switch (unit.page.leftPageGroup) {
-        case PG_TRI: drawTriPage(unit, host, canvas, kLeftPageX); break;
-        case PG_MOD: drawModPage(unit, host, canvas, kLeftPageX); break;
-        case PG_FPL: drawFplPage(unit, host, canvas, kLeftPageX); break;
-        case PG_NAV: drawNavPage(unit, host, canvas, kLeftPageX, unit.page.leftNavPage); break;
-        case PG_CAL: drawCalPage(unit, host, canvas, kLeftPageX); break;
-        case PG_STA: drawStaPage(unit, host, canvas, kLeftPageX); break;
-        case PG_SET: drawSetPage(unit, host, canvas, kLeftPageX); break;
-        case PG_OTH: drawOthPage(unit, host, canvas, kLeftPageX); break;
-        case PG_DIRECT_TO: drawDirectToPage(unit, host, canvas, kLeftPageX); break;
-        case PG_ALT: drawAltPage(unit, host, canvas, kLeftPageX); break;
-        case PG_MESSAGE: drawMessagePage(unit, host, canvas); break;
-        case PG_SELF_TEST: drawSelfTestPage(unit, host, canvas); break;
-        case PG_DUPLICATES: drawDuplicatesPage(unit, host, canvas); break;
-        default: break;
+// Runs the page of `side` through the page table; a group without a row there draws nothing.
+void runPage(Unit& unit, Host& host, Canvas& canvas, PageSide side) {
+    const bool left = side == PageSide::Left;
+    const int32_t group = left ? unit.page.leftPageGroup : unit.page.rightPageGroup;
+    if (const PageEntry* entry = findPage(group, side)) {
+        entry->run(unit, host, canvas, left ? kLeftPageX : kRightPageX);
     }
 }
 
-void drawRightPage(Unit& unit, Host& host, Canvas& canvas) {
-    switch (unit.page.rightPageGroup) {
-        case PG_NAV: drawNavPage(unit, host, canvas, kRightPageX, unit.page.rightNavPage); break;
-        case PG_APT: drawAptPage(unit, host, canvas, kRightPageX); break;
-        case PG_REF: drawRefPage(unit, host, canvas, kRightPageX); break;
-        case PG_ACT: drawActPage(unit, host, canvas, kRightPageX); break;
-        case PG_DT: drawDtPage(unit, host, canvas, kRightPageX); break;
-        case PG_VOR: drawVorPage(unit, host, canvas, kRightPageX); break;
-        case PG_NDB: drawNdbPage(unit, host, canvas, kRightPageX); break;
-        case PG_INT: drawIntPage(unit, host, canvas, kRightPageX); break;
-        case PG_SUP: drawSupPage(unit, host, canvas, kRightPageX); break;
-        default: break;
-    }
-}
-
-int32_t mapScaleFor(const Unit& unit) {
-    const PageState& page = unit.page;
-    const NavPagesState& nav = unit.navPages;
-    if (page.leftPageGroup == PG_NAV && page.rightPageGroup == PG_NAV && page.leftNavPage == 5 &&
-        page.rightNavPage == 5) {
-        return nav.leftMapMode == 1 ? 88 : 130;
-    }
-    return (nav.leftMapMode == 1 || nav.rightMapMode == 1) ? 72 : 96;
+// What the left page hides, read after it ran: the draw that ends the self-test already
+// shows the right page and the status line.
+PageCover leftPageCover(const Unit& unit) {
+    const PageEntry* entry = findPage(unit.page.leftPageGroup, PageSide::Left);
+    return entry != nullptr ? entry->cover : PageCover::None;
 }
 
 void drawStep(Unit& unit, Host& host) {
@@ -95,22 +68,23 @@ void drawDisplay(Unit& unit, Host& host, Canvas& canvas, uint32_t widthPx, uint3
     canvas.resetClip();
     canvas.setSmoothingMode(kSmoothingHighQuality);
     canvas.clear(kTransparent);
-    if (unit.nav.powerAvailable == 0 || unit.power.powerOn == 0) {
+    if (unit.nav.aircraft.powerAvailable == 0 || unit.power.powerOn == 0) {
         canvas.clear(kTransparent);
         return;
     }
     canvas.setTextRenderingHint(kTextAntiAlias);
-    unit.mapScalePixels = mapScaleFor(unit);
-    drawLeftPage(unit, host, canvas);
-    // The self-test page owns the whole display; the message page hides the right page.
-    // The group is read again here, so the draw that ends the self-test already shows both.
-    if (unit.page.leftPageGroup != PG_SELF_TEST) {
-        if (unit.page.leftPageGroup != PG_MESSAGE) drawRightPage(unit, host, canvas);
-        drawStatusLine(unit, canvas);
-    }
+    unit.pages.nav.mapScalePixels = mapScaleFor(unit);
+    // A turn of the left inner knob opens the spin window, whether or not a page takes it.
     if (unit.events.evtLeftInnerUp == 1 || unit.events.evtLeftInnerDown == 1) {
         unit.spin.leftInnerSpinWindow = 1;
     }
+    PageCover cover = PageCover::None;
+    for (const PageSide side : kPageRunOrder) {
+        if (side == PageSide::Right && cover != PageCover::None) continue;
+        runPage(unit, host, canvas, side);
+        if (side == PageSide::Left) cover = leftPageCover(unit);
+    }
+    if (cover != PageCover::WholeDisplay) drawStatusLine(unit, canvas);
     endOfFrame(unit);
 }
 

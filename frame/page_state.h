@@ -1,6 +1,7 @@
 // Page state, pending control events, pressed-button images, the knob spin counter,
 // power and the unit record: the state the controls change and the pages read.
-// Flags are 0 or 1 in 32-bit integers; page groups are the PG_ values below.
+// Flags are 0 or 1 in 32-bit integers; page groups are the PG_ values below, stored as
+// 32-bit integers.
 #pragma once
 
 #include <cstdint>
@@ -30,10 +31,17 @@ enum PageGroup : int32_t {
     PG_DUPLICATES = 22,
 };
 
+// Group numbers run from PG_TRI to kLastPageGroup; 10 names no group. A new group takes
+// the next number and becomes kLastPageGroup, so the page table's check sees it.
+constexpr PageGroup kLastPageGroup = PG_DUPLICATES;
+constexpr bool isPageGroup(int32_t number) {
+    return number >= PG_TRI && number <= kLastPageGroup && number != 10;
+}
+
 struct PageState {
-    int32_t leftPageGroup = PG_SELF_TEST;
-    int32_t rightPageGroup = PG_APT;
-    int32_t savedLeftPageGroup = PG_NAV;
+    PageGroup leftPageGroup = PG_SELF_TEST;
+    PageGroup rightPageGroup = PG_APT;
+    PageGroup savedLeftPageGroup = PG_NAV;
     int32_t leftCursorOn = 0;
     int32_t rightCursorOn = 0;
     int32_t leftNavPage = 2;
@@ -42,7 +50,8 @@ struct PageState {
 };
 
 // Raised by the handlers, consumed by the page functions while they draw, and cleared
-// at the end of every powered draw.
+// at the end of every powered draw. A page takes the flags it acts on with take(); the
+// order in which the pages see them is kPageRunOrder (frame/pages/page_table.h).
 struct ControlEvents {
     int32_t evtLeftOuterDown = 0;
     int32_t evtLeftOuterUp = 0;
@@ -58,6 +67,13 @@ struct ControlEvents {
     int32_t evtClr = 0;
     int32_t evtDto = 0;
 };
+
+// Reads a pending event flag and clears it, so no later page acts on the same press.
+inline bool take(int32_t& flag) {
+    const bool raised = flag != 0;
+    flag = 0;
+    return raised;
+}
 
 // Pressed-button images (image elements 2..7 and 10) and the cycle count that ends them.
 struct PressedImages {

@@ -3,24 +3,40 @@
 // A Unit is created once (the gauge holds one; tests make a fresh one each) and all
 // operations are free functions taking it by reference. Large tables inside it are
 // allocated once, zero-filled, so nothing is allocated per frame, event or record.
+//
+// Each subsystem defines its records in its own folder and this header assembles them:
+// the frame's page state and events, the navigation solution, the database, the plan
+// store, and under `pages` each page's own small record.
 #pragma once
 
 #include <cstdint>
 
 #include "fpl/fpl_state.h"
+#include "fpl/pages/fpl_page_state.h"
 #include "frame/page_state.h"
 #include "frame/settings.h"
 #include "nav/direct_to_leg.h"
 #include "nav/nav_state.h"
+#include "nav/pages/nav_page_state.h"
 #include "navdb/navdb_state.h"
+#include "navdb/pages/page_state.h"
 
 constexpr int kRootFolderSize = 260;
+
+// The pages' own records, one per page that keeps state between draws.
+struct PageRecords {
+    NavPagesState nav;
+    AptPageState apt;
+    VorPageState vor;
+    NdbPageState ndb;
+    SupPageState sup;
+    FplPageState fpl;
+};
 
 struct Unit {
     char rootFolder[kRootFolderSize + 1] = {};
     uintptr_t graphicsToken = 0;  // 0 while the graphics library is not started
     DisplayContext display;
-    int32_t mapScalePixels = 96;
 
     PageState page;
     ControlEvents events;
@@ -31,8 +47,8 @@ struct Unit {
 
     NavState nav;
     DirectToLeg directToLeg = {};
-    NavPagesState navPages;
     Settings settings;
     NavDbState db;
     FplState fpl;
+    PageRecords pages;
 };

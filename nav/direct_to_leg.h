@@ -1,7 +1,7 @@
 // The direct-to leg: its origin (the present position when it was started) and its target.
 #pragma once
 
-#include "fpl/plan_waypoint.h"
+#include "frame/plan_waypoint.h"
 
 struct DirectToLeg {
     PlanWaypoint origin;

@@ -142,18 +142,18 @@ void crossTrack(const NavState& nav, const LegEnds& leg, LegMode mode, CrossTrac
     }
     double toDistance = 0.0;
     double bearingToWaypoint = 0.0;
-    greatCircle(nav.presentLat, nav.presentLon, leg.toLat, leg.toLon, toDistance,
+    greatCircle(nav.aircraft.presentLat, nav.aircraft.presentLon, leg.toLat, leg.toLon, toDistance,
                 bearingToWaypoint);
     double legDistance = 0.0;
     double legCourseTrue = 0.0;
     greatCircle(leg.fromLat, leg.fromLon, leg.toLat, leg.toLon, legDistance, legCourseTrue);
-    const double legCourseMag = toMagnetic(legCourseTrue, nav.magVar);
+    const double legCourseMag = toMagnetic(legCourseTrue, nav.aircraft.magVar);
 
     double alongTrackNm = 0.0;
     double alongCourseTrue = 0.0;
     if (mode == LegMode::PlanLeg) {
-        alongTrackNm = nav.legLength - nav.distanceToGo;
-        alongCourseTrue = nav.desiredTrack + nav.magVar;
+        alongTrackNm = nav.leg.legLength - nav.leg.distanceToGo;
+        alongCourseTrue = nav.leg.desiredTrack + nav.aircraft.magVar;
     } else {
         alongTrackNm = legDistance - toDistance;
         alongCourseTrue = legCourseTrue;
@@ -164,18 +164,18 @@ void crossTrack(const NavState& nav, const LegEnds& leg, LegMode mode, CrossTrac
 
     double offTrackNm = 0.0;
     double bearingFromAbeam = 0.0;
-    greatCircle(abeamLat, abeamLon, nav.presentLat, nav.presentLon, offTrackNm,
+    greatCircle(abeamLat, abeamLon, nav.aircraft.presentLat, nav.aircraft.presentLon, offTrackNm,
                 bearingFromAbeam);
     out.crossTrackNm = std::min(offTrackNm, kCrossTrackCapNm);
 
     double unusedAngle = 0.0;
-    sideAndAngle(nav.headingMag, legCourseMag, out.headingSide, out.headingAngle);
+    sideAndAngle(nav.aircraft.headingMag, legCourseMag, out.headingSide, out.headingAngle);
     sideAndAngle(bearingToWaypoint, legCourseTrue, out.toSide, out.toAngle);
     sideAndAngle(bearingFromAbeam, legCourseTrue, out.aircraftSide, unusedAngle);
 }
 
 int32_t passedAbeam(const NavState& nav, double waypointLat, double waypointLon) {
-    const double track = nav.desiredTrack;
+    const double track = nav.leg.desiredTrack;
     double left = track - 90.0;
     if (left < 0.0) left += 360.0;
     double right = track + 90.0;
@@ -183,20 +183,20 @@ int32_t passedAbeam(const NavState& nav, double waypointLat, double waypointLon)
 
     double distance = 0.0;
     double bearing = 0.0;
-    greatCircle(nav.presentLat, nav.presentLon, waypointLat, waypointLon, distance, bearing);
-    const double bearingWaypoint = toMagneticBelow360(bearing, nav.magVar);
+    greatCircle(nav.aircraft.presentLat, nav.aircraft.presentLon, waypointLat, waypointLon, distance, bearing);
+    const double bearingWaypoint = toMagneticBelow360(bearing, nav.aircraft.magVar);
 
     double leftLat = 0.0;
     double leftLon = 0.0;
     double rightLat = 0.0;
     double rightLon = 0.0;
-    destinationPoint(waypointLat, waypointLon, left + nav.magVar, kAbeamLineNm, leftLat, leftLon);
-    destinationPoint(waypointLat, waypointLon, right + nav.magVar, kAbeamLineNm, rightLat,
+    destinationPoint(waypointLat, waypointLon, left + nav.aircraft.magVar, kAbeamLineNm, leftLat, leftLon);
+    destinationPoint(waypointLat, waypointLon, right + nav.aircraft.magVar, kAbeamLineNm, rightLat,
                      rightLon);
-    greatCircle(nav.presentLat, nav.presentLon, leftLat, leftLon, distance, bearing);
-    const double bearingLeft = toMagneticBelow360(bearing, nav.magVar);
-    greatCircle(nav.presentLat, nav.presentLon, rightLat, rightLon, distance, bearing);
-    const double bearingRight = toMagneticBelow360(bearing, nav.magVar);
+    greatCircle(nav.aircraft.presentLat, nav.aircraft.presentLon, leftLat, leftLon, distance, bearing);
+    const double bearingLeft = toMagneticBelow360(bearing, nav.aircraft.magVar);
+    greatCircle(nav.aircraft.presentLat, nav.aircraft.presentLon, rightLat, rightLon, distance, bearing);
+    const double bearingRight = toMagneticBelow360(bearing, nav.aircraft.magVar);
 
     int32_t sideLeft = 0;
     int32_t sideRight = 0;

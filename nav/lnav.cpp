@@ -11,7 +11,7 @@ constexpr uint32_t kKeyHeadingModeOn = 0x1010F;
 constexpr uint32_t kKeyHeadingModeOff = 0x10117;
 
 void writeLnav(Unit& unit, Host& host, int32_t lnavId) {
-    host.writeVariable(lnavId, unit.nav.lnavEngaged);
+    host.writeVariable(lnavId, unit.nav.coupling.lnavEngaged);
 }
 
 void writeLnav(Unit& unit, Host& host) { writeLnav(unit, host, host.lookupVariable(kLnavName)); }
@@ -20,17 +20,17 @@ void writeLnav(Unit& unit, Host& host) { writeLnav(unit, host, host.lookupVariab
 
 void toggleLnav(Unit& unit, Host& host) {
     NavState& nav = unit.nav;
-    if (nav.lnavEngaged == 1) {
+    if (nav.coupling.lnavEngaged == 1) {
         host.sendKeyEvent(kKeyHeadingModeOff, 0);
-        nav.lnavEngaged = 0;
-        nav.interceptActive = 0;
-    } else if (nav.activeToIndex != kNoActiveRoute) {
-        nav.lnavEngaged = 1;
-        nav.lnavGrace = 1;
+        nav.coupling.lnavEngaged = 0;
+        nav.coupling.interceptActive = 0;
+    } else if (nav.leg.activeToIndex != kNoActiveRoute) {
+        nav.coupling.lnavEngaged = 1;
+        nav.coupling.lnavGrace = 1;
         host.sendKeyEvent(kKeyHeadingModeOn, 0);
         recordInterceptLeg(unit);
-    } else if (nav.directToActive == 1) {
-        nav.lnavEngaged = 1;
+    } else if (nav.leg.directToActive == 1) {
+        nav.coupling.lnavEngaged = 1;
         host.sendKeyEvent(kKeyHeadingModeOn, 0);
     }
 }
@@ -49,12 +49,12 @@ void superviseLnavClick(Unit& unit, Host& host) {
 
 void superviseLnavModes(Unit& unit, Host& host) {
     NavState& nav = unit.nav;
-    if (nav.lnavGrace == 0 && nav.lnavEngaged == 1) {
+    if (nav.coupling.lnavGrace == 0 && nav.coupling.lnavEngaged == 1) {
         if (host.readToken(103) == 0.0) {
             toggleLnav(unit, host);
             writeLnav(unit, host);
         }
-        if (nav.lnavEngaged == 1 && host.readToken(103) == 1.0 && host.readToken(106) == 0.0) {
+        if (nav.coupling.lnavEngaged == 1 && host.readToken(103) == 1.0 && host.readToken(106) == 0.0) {
             toggleLnav(unit, host);
             writeLnav(unit, host);
             if (host.readToken(105) == 0.0 && host.readToken(112) == 0.0) {
@@ -62,8 +62,8 @@ void superviseLnavModes(Unit& unit, Host& host) {
             }
         }
     }
-    if (nav.lnavGrace > 0) {
-        nav.lnavGrace += 1;
-        if (nav.lnavGrace > 30) nav.lnavGrace = 0;
+    if (nav.coupling.lnavGrace > 0) {
+        nav.coupling.lnavGrace += 1;
+        if (nav.coupling.lnavGrace > 30) nav.coupling.lnavGrace = 0;
     }
 }

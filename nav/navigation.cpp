@@ -43,65 +43,65 @@ const PlanWaypoint* routeWaypoint(const Unit& unit, int32_t index) {
 
 void accumulateFuel(Unit& unit, Host& host) {
     if (unit.power.powerOn == 0) return;
-    unit.nav.fuelUsed1 += engineFuelFlowPph(host, 1) * kHoursPerRun;
-    unit.nav.fuelUsed2 += engineFuelFlowPph(host, 2) * kHoursPerRun;
+    unit.nav.aircraft.fuelUsed1 += engineFuelFlowPph(host, 1) * kHoursPerRun;
+    unit.nav.aircraft.fuelUsed2 += engineFuelFlowPph(host, 2) * kHoursPerRun;
 }
 
 void steerTowards(Unit& unit, Host& host, double fromLat, double fromLon, double courseTrue,
                   double alongNm) {
     NavState& nav = unit.nav;
-    destinationPoint(fromLat, fromLon, courseTrue, alongNm + nav.steerLeadNm, nav.steerLat,
-                     nav.steerLon);
+    destinationPoint(fromLat, fromLon, courseTrue, alongNm + nav.coupling.steerLeadNm, nav.coupling.steerLat,
+                     nav.coupling.steerLon);
     double distanceNm = 0.0;
     double bearingTrue = 0.0;
-    greatCircle(nav.presentLat, nav.presentLon, nav.steerLat, nav.steerLon, distanceNm, bearingTrue);
-    nav.steerHeading = magneticOf(bearingTrue, nav.magVar);
-    const int32_t heading = truncateToInt32(nav.steerHeading);
-    if (nav.lnavEngaged == 1 && heading != truncateToInt32(nav.lastSteerHeading)) {
+    greatCircle(nav.aircraft.presentLat, nav.aircraft.presentLon, nav.coupling.steerLat, nav.coupling.steerLon, distanceNm, bearingTrue);
+    nav.coupling.steerHeading = magneticOf(bearingTrue, nav.aircraft.magVar);
+    const int32_t heading = truncateToInt32(nav.coupling.steerHeading);
+    if (nav.coupling.lnavEngaged == 1 && heading != truncateToInt32(nav.coupling.lastSteerHeading)) {
         host.sendKeyEvent(kKeySetHeading, static_cast<uint32_t>(heading));
-        nav.lastSteerHeading = nav.steerHeading;
+        nav.coupling.lastSteerHeading = nav.coupling.steerHeading;
     }
 }
 
 void flyPlanLeg(Unit& unit, Host& host) {
     NavState& nav = unit.nav;
-    const PlanWaypoint* from = routeWaypoint(unit, nav.activeToIndex - 1);
-    const PlanWaypoint* to = routeWaypoint(unit, nav.activeToIndex);
+    const PlanWaypoint* from = routeWaypoint(unit, nav.leg.activeToIndex - 1);
+    const PlanWaypoint* to = routeWaypoint(unit, nav.leg.activeToIndex);
     // An index that left the route (a plan replaced under it) gives no leg to fly.
     if (from == nullptr || to == nullptr) return;
-    nav.anticipationDistance = nav.groundSpeedKt / 3600.0 * nav.anticipationSeconds;
+    nav.leg.anticipationDistance = nav.aircraft.groundSpeedKt / 3600.0 * nav.leg.anticipationSeconds;
 
     const LegEnds leg{1, from->latitude, from->longitude, to->latitude, to->longitude};
     CrossTrackResult crossing{};
     crossTrack(nav, leg, LegMode::PlanLeg, crossing);
-    nav.planCrossTrack = crossing.crossTrackNm;
+    nav.leg.planCrossTrack = crossing.crossTrackNm;
 
     double courseTrue = 0.0;
-    greatCircle(leg.fromLat, leg.fromLon, leg.toLat, leg.toLon, nav.legLength, courseTrue);
-    nav.desiredTrack = magneticOf(courseTrue, nav.magVar);
+    greatCircle(leg.fromLat, leg.fromLon, leg.toLat, leg.toLon, nav.leg.legLength, courseTrue);
+    nav.leg.desiredTrack = magneticOf(courseTrue, nav.aircraft.magVar);
     double bearingTrue = 0.0;
-    greatCircle(nav.presentLat, nav.presentLon, leg.toLat, leg.toLon, nav.distanceToGo, bearingTrue);
-    nav.bearingToWaypoint = magneticOf(bearingTrue, nav.magVar);
+    greatCircle(nav.aircraft.presentLat, nav.aircraft.presentLon, leg.toLat, leg.toLon, nav.leg.distanceToGo, bearingTrue);
+    nav.leg.bearingToWaypoint = magneticOf(bearingTrue, nav.aircraft.magVar);
 
-    if (nav.interceptActive == 0) {
-        steerTowards(unit, host, leg.fromLat, leg.fromLon, nav.desiredTrack + nav.magVar,
-                     nav.legLength - nav.distanceToGo);
+    if (nav.coupling.interceptActive == 0) {
+        steerTowards(unit, host, leg.fromLat, leg.fromLon, nav.leg.desiredTrack + nav.aircraft.magVar,
+                     nav.leg.legLength - nav.leg.distanceToGo);
     } else {
-        steerTowards(unit, host, nav.interceptStartLat, nav.interceptStartLon,
-                     nav.interceptCourse + nav.magVar, nav.interceptDistance - nav.distanceToGo);
-        if (nav.anticipationDistance >= nav.planCrossTrack ||
-            bearingGap(nav.bearingToWaypoint, nav.desiredTrack) < kCourseCaptureDeg) {
-            nav.interceptActive = 0;
+        steerTowards(unit, host, nav.coupling.interceptStartLat, nav.coupling.interceptStartLon,
+                     nav.coupling.interceptCourse + nav.aircraft.magVar, nav.coupling.interceptDistance - nav.leg.distanceToGo);
+        if (nav.leg.anticipationDistance >= nav.leg.planCrossTrack ||
+            bearingGap(nav.leg.bearingToWaypoint, nav.leg.desiredTrack) < kCourseCaptureDeg) {
+            nav.coupling.interceptActive = 0;
         }
     }
 
-    if (nav.heightFt > kAbeamMinHeightFt && nav.directToActive == 0 &&
+    if (nav.aircraft.heightFt > kAbeamMinHeightFt && nav.leg.directToActive == 0 &&
         passedAbeam(nav, leg.toLat, leg.toLon) == 1) {
-        nav.distanceToGo = -1.0;
+        nav.leg.distanceToGo = -1.0;
     }
-    if (nav.anticipationDistance > nav.distanceToGo &&
-        nav.activeToIndex < unit.fpl.activeLastIndex) {
-        nav.activeToIndex += 1;
+    if (nav.leg.anticipationDistance > nav.leg.distanceToGo &&
+        nav.leg.activeToIndex < unit.fpl.activeLastIndex) {
+        nav.leg.activeToIndex += 1;
     }
 }
 
@@ -109,29 +109,29 @@ void flyDirectTo(Unit& unit, Host& host) {
     NavState& nav = unit.nav;
     const PlanWaypoint& origin = unit.directToLeg.origin;
     const PlanWaypoint& target = unit.directToLeg.target;
-    nav.anticipationDistance = nav.groundSpeedKt / 3600.0 * nav.anticipationSeconds;
+    nav.leg.anticipationDistance = nav.aircraft.groundSpeedKt / 3600.0 * nav.leg.anticipationSeconds;
     double courseTrue = 0.0;
     greatCircle(origin.latitude, origin.longitude, target.latitude, target.longitude,
-                nav.legLength, courseTrue);
-    nav.desiredTrack = magneticOf(courseTrue, nav.magVar);
+                nav.leg.legLength, courseTrue);
+    nav.leg.desiredTrack = magneticOf(courseTrue, nav.aircraft.magVar);
     double bearingTrue = 0.0;
-    greatCircle(nav.presentLat, nav.presentLon, target.latitude, target.longitude,
-                nav.distanceToGo, bearingTrue);
-    nav.bearingToWaypoint = magneticOf(bearingTrue, nav.magVar);
-    steerTowards(unit, host, origin.latitude, origin.longitude, nav.desiredTrack + nav.magVar,
-                 nav.legLength - nav.distanceToGo);
+    greatCircle(nav.aircraft.presentLat, nav.aircraft.presentLon, target.latitude, target.longitude,
+                nav.leg.distanceToGo, bearingTrue);
+    nav.leg.bearingToWaypoint = magneticOf(bearingTrue, nav.aircraft.magVar);
+    steerTowards(unit, host, origin.latitude, origin.longitude, nav.leg.desiredTrack + nav.aircraft.magVar,
+                 nav.leg.legLength - nav.leg.distanceToGo);
 
-    if (nav.anticipationDistance > nav.distanceToGo) {
-        nav.directToActive = 0;
+    if (nav.leg.anticipationDistance > nav.leg.distanceToGo) {
+        nav.leg.directToActive = 0;
         // When the target was the active plan waypoint, the plan goes on from the next one.
-        if (const PlanWaypoint* to = routeWaypoint(unit, nav.activeToIndex)) {
+        if (const PlanWaypoint* to = routeWaypoint(unit, nav.leg.activeToIndex)) {
             double toPlanNm = 0.0;
             double unusedBearing = 0.0;
-            greatCircle(nav.presentLat, nav.presentLon, to->latitude, to->longitude, toPlanNm,
+            greatCircle(nav.aircraft.presentLat, nav.aircraft.presentLon, to->latitude, to->longitude, toPlanNm,
                         unusedBearing);
-            if (nav.anticipationDistance > toPlanNm &&
-                nav.activeToIndex < unit.fpl.activeLastIndex) {
-                nav.activeToIndex += 1;
+            if (nav.leg.anticipationDistance > toPlanNm &&
+                nav.leg.activeToIndex < unit.fpl.activeLastIndex) {
+                nav.leg.activeToIndex += 1;
             }
         }
     }
@@ -139,27 +139,27 @@ void flyDirectTo(Unit& unit, Host& host) {
 
 void updateWind(NavState& nav, Host& host) {
     const double windDirTrueRad = host.readToken(344) * kDegToRad;
-    const double headingRad = nav.headingTrue * kDegToRad;
-    nav.headwindKt = std::cos(windDirTrueRad - headingRad) * nav.windSpeedKt;
-    nav.crosswindKt = std::sin(windDirTrueRad - headingRad) * nav.windSpeedKt;
-    if (nav.groundSpeedKt > 25.0) {
-        nav.trueAirspeedKt = nav.headwindKt + nav.groundSpeedKt;
+    const double headingRad = nav.aircraft.headingTrue * kDegToRad;
+    nav.wind.headwindKt = std::cos(windDirTrueRad - headingRad) * nav.wind.windSpeedKt;
+    nav.wind.crosswindKt = std::sin(windDirTrueRad - headingRad) * nav.wind.windSpeedKt;
+    if (nav.aircraft.groundSpeedKt > 25.0) {
+        nav.wind.trueAirspeedKt = nav.wind.headwindKt + nav.aircraft.groundSpeedKt;
         // A tailwind as strong as the ground speed leaves no airspeed to divide by.
-        nav.driftDeg = nav.trueAirspeedKt != 0.0 ? nav.crosswindKt / (nav.trueAirspeedKt / 60.0)
+        nav.wind.driftDeg = nav.wind.trueAirspeedKt != 0.0 ? nav.wind.crosswindKt / (nav.wind.trueAirspeedKt / 60.0)
                                                  : 0.0;
     } else {
-        nav.trueAirspeedKt = 0.0;
-        nav.driftDeg = 0.0;
+        nav.wind.trueAirspeedKt = 0.0;
+        nav.wind.driftDeg = 0.0;
     }
-    if (nav.trueAirspeedKt > 0.0) {
-        nav.trackMag = nav.headingMag + nav.driftDeg;
-        if (nav.trackMag > 360.0) nav.trackMag -= 360.0;
+    if (nav.wind.trueAirspeedKt > 0.0) {
+        nav.wind.trackMag = nav.aircraft.headingMag + nav.wind.driftDeg;
+        if (nav.wind.trackMag > 360.0) nav.wind.trackMag -= 360.0;
     } else {
-        nav.trackMag = nav.headingMag;
+        nav.wind.trackMag = nav.aircraft.headingMag;
     }
-    nav.windDirMag = windDirTrueRad * kRadToDeg - nav.magVar;
-    if (nav.windDirMag < 0.0) nav.windDirMag += 360.0;
-    if (nav.windDirMag >= 360.0) nav.windDirMag -= 360.0;
+    nav.wind.windDirMag = windDirTrueRad * kRadToDeg - nav.aircraft.magVar;
+    if (nav.wind.windDirMag < 0.0) nav.wind.windDirMag += 360.0;
+    if (nav.wind.windDirMag >= 360.0) nav.wind.windDirMag -= 360.0;
 }
 
 }  // namespace
@@ -172,27 +172,27 @@ void updateNavigation(Unit& unit, Host& host) {
     accumulateFuel(unit, host);
     nav.blinkPhase = nav.blinkPhase >= 17 ? 0 : nav.blinkPhase + 1;
     nav.lastTick = tick;
-    if (nav.directToActive == 1) {
+    if (nav.leg.directToActive == 1) {
         flyDirectTo(unit, host);
-    } else if (nav.activeToIndex != kNoActiveRoute) {
+    } else if (nav.leg.activeToIndex != kNoActiveRoute) {
         flyPlanLeg(unit, host);
     }
     updateWind(nav, host);
-    if (nav.departureHour == -1.0 && nav.groundSpeedKt > unit.settings.flightTimerSpeed) {
-        nav.departureHour = nav.zuluHour;
-        nav.departureMinute = nav.zuluMinute;
+    if (nav.departureHour == -1.0 && nav.aircraft.groundSpeedKt > unit.settings.flightTimerSpeed) {
+        nav.departureHour = nav.aircraft.zuluHour;
+        nav.departureMinute = nav.aircraft.zuluMinute;
     }
 }
 
 void recordInterceptLeg(Unit& unit) {
     NavState& nav = unit.nav;
-    nav.interceptStartLat = nav.presentLat;
-    nav.interceptStartLon = nav.presentLon;
-    if (const PlanWaypoint* to = routeWaypoint(unit, nav.activeToIndex)) {
-        greatCircle(nav.presentLat, nav.presentLon, to->latitude, to->longitude,
-                    nav.interceptDistance, nav.interceptCourse);
-        nav.interceptCourse -= nav.magVar;
-        if (nav.interceptCourse < 0.5) nav.interceptCourse += 360.0;
+    nav.coupling.interceptStartLat = nav.aircraft.presentLat;
+    nav.coupling.interceptStartLon = nav.aircraft.presentLon;
+    if (const PlanWaypoint* to = routeWaypoint(unit, nav.leg.activeToIndex)) {
+        greatCircle(nav.aircraft.presentLat, nav.aircraft.presentLon, to->latitude, to->longitude,
+                    nav.coupling.interceptDistance, nav.coupling.interceptCourse);
+        nav.coupling.interceptCourse -= nav.aircraft.magVar;
+        if (nav.coupling.interceptCourse < 0.5) nav.coupling.interceptCourse += 360.0;
     }
-    nav.interceptActive = 1;
+    nav.coupling.interceptActive = 1;
 }

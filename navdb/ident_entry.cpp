@@ -108,8 +108,7 @@ void identEntryCursorLeft(Unit& unit, char typeLetter) {
 
 bool handleIdentEntryEvents(Unit& unit, char typeLetter) {
     ControlEvents& events = unit.events;
-    if (events.evtRightCrsr) {
-        events.evtRightCrsr = 0;
+    if (take(events.evtRightCrsr)) {
         if (unit.page.rightCursorOn) {
             unit.page.rightCursorOn = 0;
         } else {
@@ -117,20 +116,16 @@ bool handleIdentEntryEvents(Unit& unit, char typeLetter) {
         }
     }
     if (!unit.page.rightCursorOn) return false;
-    if (events.evtRightInnerUp) {
-        events.evtRightInnerUp = 0;
+    if (take(events.evtRightInnerUp)) {
         identEntryNextChar(unit, typeLetter);
     }
-    if (events.evtRightInnerDown) {
-        events.evtRightInnerDown = 0;
+    if (take(events.evtRightInnerDown)) {
         identEntryPreviousChar(unit, typeLetter);
     }
-    if (events.evtRightOuterUp) {
-        events.evtRightOuterUp = 0;
+    if (take(events.evtRightOuterUp)) {
         identEntryCursorRight(unit, typeLetter);
     }
-    if (events.evtRightOuterDown) {
-        events.evtRightOuterDown = 0;
+    if (take(events.evtRightOuterDown)) {
         identEntryCursorLeft(unit, typeLetter);
     }
     return true;

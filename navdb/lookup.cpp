@@ -5,7 +5,7 @@
 
 #include <cstring>
 
-#include "fpl/plan_waypoint.h"
+#include "frame/plan_waypoint.h"
 #include "frame/unit.h"
 #include "navdb/text_columns.h"
 
@@ -185,8 +185,8 @@ void LoadSelectedWaypoint(Unit& unit, char typeLetter) {
     if (typeLetter == kTypePresentPosition) {
         copyPlanText(selected.ident, db.entryText);
         copyPlanText(selected.type, "W");
-        selected.latitude = unit.nav.presentLat;
-        selected.longitude = unit.nav.presentLon;
+        selected.latitude = unit.nav.aircraft.presentLat;
+        selected.longitude = unit.nav.aircraft.presentLon;
         return;
     }
     if (!isTableLetter(typeLetter)) return;

@@ -9,10 +9,9 @@
 
 #include <cstdint>
 
-#include "fpl/plan_waypoint.h"
+#include "frame/plan_waypoint.h"
 #include "frame/fixed_table.h"
 #include "navdb/records.h"
-#include "navdb/waypoint_pages_state.h"
 
 constexpr int32_t kCandidateCapacity = 200;  // candidates 1..200; entry 1 = selected waypoint
 constexpr int32_t kNextCharCapacity = 50;    // next-character list entries 1..50
@@ -124,7 +123,4 @@ struct NavDbState {
     NearestList nearestNdbs{kNavaidNarrowListCapacity};
 
     CoordinateChoices coordinateEntry[kCoordinatePositions] = {};
-
-    // The APT, VOR, NDB and INT pages' own state.
-    WaypointPagesState pages;
 };

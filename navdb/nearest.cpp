@@ -22,7 +22,7 @@ double distanceFromAircraft(const Unit& unit, double lat, double lon) {
     if (lat == kNearestNoPosition && lon == kNearestNoPosition) return INFINITY;
     double distance = 0.0;
     double bearing = 0.0;
-    greatCircle(unit.nav.presentLat, unit.nav.presentLon, lat, lon, distance, bearing);
+    greatCircle(unit.nav.aircraft.presentLat, unit.nav.aircraft.presentLon, lat, lon, distance, bearing);
     return distance;
 }
 
@@ -120,7 +120,7 @@ void fillSlots(Unit& unit, NearestKind kind, NearestList& list) {
         }
         double distance = 0.0;
         double bearing = 0.0;
-        greatCircle(unit.nav.presentLat, unit.nav.presentLon, entry.latitude, entry.longitude,
+        greatCircle(unit.nav.aircraft.presentLat, unit.nav.aircraft.presentLon, entry.latitude, entry.longitude,
                     distance, bearing);
         if (!(distance < list.slots[worst].distanceNm)) continue;
         WaypointRecord& slot = list.slots[worst];
@@ -136,7 +136,7 @@ void fillSlots(Unit& unit, NearestKind kind, NearestList& list) {
         }
         slot.recordIndex = entry.recordIndex;
         slot.distanceNm = distance;
-        slot.bearingDeg = toMagnetic(bearing, unit.nav.magVar);
+        slot.bearingDeg = toMagnetic(bearing, unit.nav.aircraft.magVar);
         worst = worstSlot(list);
     }
 }
@@ -158,8 +158,8 @@ void runSearch(Unit& unit, NearestKind kind) {
                               kAirportSearchMoveNm;
     if (!skipFill) fillSlots(unit, kind, list);
     sortSlots(list);
-    list.searchLat = unit.nav.presentLat;
-    list.searchLon = unit.nav.presentLon;
+    list.searchLat = unit.nav.aircraft.presentLat;
+    list.searchLon = unit.nav.aircraft.presentLon;
     for (int32_t k = 1; k <= kNearestSlotCount; ++k) {
         setRank(unit.db, kind, list.slots[k].recordIndex, k);
     }
@@ -178,8 +178,8 @@ NearestList& nearestList(NavDbState& db, NearestKind kind) {
 void BuildWideList(Unit& unit, NearestKind kind) {
     NavDbState& db = unit.db;
     NearestList& list = nearestList(db, kind);
-    const double aircraftLat = unit.nav.presentLat;
-    const double aircraftLon = unit.nav.presentLon;
+    const double aircraftLat = unit.nav.aircraft.presentLat;
+    const double aircraftLon = unit.nav.aircraft.presentLon;
     // A record more than 10 degrees of latitude away is more than 600 NM away; this test
     // spares most records the trigonometry.
     const double latitudeReach = kWideRadiusNm / 60.0;
@@ -207,13 +207,13 @@ void BuildNarrowList(Unit& unit, NearestKind kind) {
         const NearestEntry& entry = list.wideList[static_cast<size_t>(i)];
         double distance = 0.0;
         double bearing = 0.0;
-        greatCircle(unit.nav.presentLat, unit.nav.presentLon, entry.latitude, entry.longitude,
+        greatCircle(unit.nav.aircraft.presentLat, unit.nav.aircraft.presentLon, entry.latitude, entry.longitude,
                     distance, bearing);
         if (!(distance <= kNarrowRadiusNm)) continue;
         list.narrowList[static_cast<size_t>(++list.narrowCount)] = entry;
     }
-    list.narrowListLat = unit.nav.presentLat;
-    list.narrowListLon = unit.nav.presentLon;
+    list.narrowListLat = unit.nav.aircraft.presentLat;
+    list.narrowListLon = unit.nav.aircraft.presentLon;
 }
 
 void UpdateNearestAirports(Unit& unit) { runSearch(unit, NearestKind::Airports); }

@@ -17,8 +17,8 @@ bool CreateUserWaypoint(Unit& unit, UserWaypointPlace place) {
     std::snprintf(ident, sizeof ident, "%s%c", db.entryText, db.entryChar);
     if (ident[0] == '\0' || userWaypointTableFull(unit) || db.userWaypointCount < 0) return false;
 
-    double latitude = unit.nav.presentLat;
-    double longitude = unit.nav.presentLon;
+    double latitude = unit.nav.aircraft.presentLat;
+    double longitude = unit.nav.aircraft.presentLon;
     if (place == UserWaypointPlace::EnteredPosition) {
         char latitudeText[kPositionTextSize];
         char longitudeText[kPositionTextSize];

@@ -51,7 +51,7 @@ void SimSession::fly(double seconds) {
     for (long i = 0; i < count; ++i) {
         bool turning = false;
         double target = 0.0;
-        if (unit_->nav.lnavEngaged == 1) {
+        if (unit_->nav.coupling.lnavEngaged == 1) {
             const auto& events = host_.keyEvents();
             for (auto it = events.rbegin(); it != events.rend(); ++it) {
                 if (it->eventId == kHeadingKeyEvent) {

@@ -49,7 +49,7 @@ inline void setActiveRoute(Unit& unit, const std::vector<std::string>& idents) {
             makeWaypoint(idents[i].c_str(), 47.0 + 0.1 * static_cast<double>(i), -122.0);
     }
     unit.fpl.activeLastIndex = static_cast<int32_t>(idents.size()) - 1;
-    unit.nav.activeToIndex = 1;
+    unit.nav.leg.activeToIndex = 1;
 }
 
 // A waypoint as "IDENT,TYPE,FREQUENCY,LAT,LON", with the five decimals a route file keeps.

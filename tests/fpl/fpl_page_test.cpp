@@ -48,7 +48,7 @@ TEST(FplPage, ChoosesPlansAndShowsStoredPlanRows) {
     f.press("li+", 2);
     f.press("lcrsr");
     f.press("lo+");  // FPL 1 keeps USE
-    EXPECT_EQ(f.unit().fpl.storedPlanChoice, kChoiceUse);
+    EXPECT_EQ(f.unit().pages.fpl.storedPlanChoice, kChoiceUse);
     f.press("lcrsr");
     f.press("li+");
     ASSERT_EQ(f.unit().fpl.selectedPlan, 2);
@@ -69,40 +69,40 @@ TEST(FplPage, EditsACopyOfFpl0SavesItUnchangedAndDeletesOnCrsr) {
     f.activateStoredPlan();
     EXPECT_EQ(f.unit().db.currentAirport, 3);  // the final waypoint is the APT pages' airport
     f.press("lcrsr");
-    EXPECT_EQ(f.unit().fpl.planEditState, 1);
+    EXPECT_EQ(f.unit().pages.fpl.planEditState, 1);
     const FlightPlan& copy = f.plan(3);
     f.press("lo+", 3);  // past the final row: an empty row is added...
     EXPECT_EQ(copy.lastIndex, 3);
-    EXPECT_EQ(f.unit().fpl.planCursorRow, 3);
+    EXPECT_EQ(f.unit().pages.fpl.planCursorRow, 3);
     f.press("lo-");  // ...and goes again
     EXPECT_EQ(copy.lastIndex, 2);
-    EXPECT_EQ(f.unit().fpl.planCursorRow, 2);
+    EXPECT_EQ(f.unit().pages.fpl.planCursorRow, 2);
     f.press("lo-", 3);
     EXPECT_EQ(f.left(0), "SAVE FPL 0 ?");
     f.press("lo-");  // an unchanged copy goes no further than the save line
-    EXPECT_EQ(f.unit().fpl.planCursorRow, -1);
+    EXPECT_EQ(f.unit().pages.fpl.planCursorRow, -1);
     f.press("ent");
     EXPECT_TRUE(f.bench.root().exists(kPlansFolder + "AAA-CCC.RTE"));
     EXPECT_EQ(f.unit().fpl.blankPlanIndex, 4);
-    EXPECT_EQ(f.unit().fpl.planEditState, 0);
+    EXPECT_EQ(f.unit().pages.fpl.planEditState, 0);
     EXPECT_EQ(planIdents(copy), (Idents{"AAA", "BBB", "CCC"}));
 
     // CRSR off on an unchanged copy leaves no editor state behind for a new plan.
     f.press("lcrsr");
-    EXPECT_EQ(f.unit().fpl.planEditState, 1);
+    EXPECT_EQ(f.unit().pages.fpl.planEditState, 1);
     f.press("lcrsr");
-    EXPECT_EQ(f.unit().fpl.planEditState, 0);
+    EXPECT_EQ(f.unit().pages.fpl.planEditState, 0);
     // A deletion in the copy reaches FPL 0 only on CRSR.
     f.press("lcrsr");
     f.press("lo+");  // to row 1
     f.press("clr");
     EXPECT_EQ(f.left(2).substr(0, 8), "DEL BBB?");
     f.press("ent");
-    EXPECT_EQ(f.unit().fpl.planEditState, 2);
+    EXPECT_EQ(f.unit().pages.fpl.planEditState, 2);
     EXPECT_EQ(activeIdents(f.unit()), (Idents{"AAA", "BBB", "CCC"}));
     f.press("lcrsr");
     EXPECT_EQ(activeIdents(f.unit()), (Idents{"AAA", "CCC"}));
-    EXPECT_EQ(f.unit().fpl.planEditState, 0);
+    EXPECT_EQ(f.unit().pages.fpl.planEditState, 0);
 }
 
 TEST(FplPage, BuildsANewPlanInAFiveCellEntryField) {
@@ -121,14 +121,14 @@ TEST(FplPage, BuildsANewPlanInAFiveCellEntryField) {
     EXPECT_EQ(f.left(kStatusRow), "CRSRENR-LEG");
     f.press("ent");
     EXPECT_EQ(planIdents(f.plan(3)), (Idents{"Z", ""}));
-    EXPECT_EQ(f.unit().fpl.planCursorRow, 1);
+    EXPECT_EQ(f.unit().pages.fpl.planCursorRow, 1);
     f.press("li-", 2);  // Y
     f.press("ent", 2);
     EXPECT_EQ(planIdents(f.plan(3)), (Idents{"Z", "Y", ""}));
     f.press("lo-");  // abandons the new entry: the cursor can move again
     EXPECT_EQ(f.unit().fpl.planEntryCount, 0);
     f.press("lo-", 3);  // row 1, row 0 (the empty row goes), the USE? line
-    EXPECT_EQ(f.unit().fpl.planCursorRow, -1);
+    EXPECT_EQ(f.unit().pages.fpl.planCursorRow, -1);
     EXPECT_EQ(planIdents(f.plan(3)), (Idents{"Z", "Y"}));
 }
 
@@ -140,7 +140,7 @@ TEST(FplPage, UnknownIdentifierIsCreatedOnSupBeforeItIsInserted) {
     f.press("ent");
     EXPECT_EQ(f.unit().page.rightPageGroup, PG_SUP);
     EXPECT_EQ(f.unit().page.rightCursorOn, 1);
-    EXPECT_EQ(f.unit().fpl.supLine, 0);  // the ENT that switched pages is not SUP's as well
+    EXPECT_EQ(f.unit().pages.sup.supLine, 0);  // the ENT that switched pages is not SUP's as well
     EXPECT_EQ(f.bench.row(Side::Right, 2), "CREATE NEW") << f.bench.dump();
     f.press("ent");  // USER POS?: N 47 30.00, W 122 18.00 digit by digit, each line with ENT
     for (const std::vector<int>& line :
@@ -181,7 +181,7 @@ TEST(FplPage, ActiveLegMarkStaysInViewOnLongRoutes) {
                           Case{5, "  3:W2", "  8:W7", 84.0f}, Case{7, "  3:W2", "  8:W7", 132.0f},
                           Case{kNoActiveRoute, "", "", -1.0f}}) {  // no route: no rows, no mark
         SCOPED_TRACE(c.to);
-        f.unit().nav.activeToIndex = c.to;
+        f.unit().nav.leg.activeToIndex = c.to;
         f.bench.frames(1);
         EXPECT_EQ(f.left(0), c.firstRow);
         EXPECT_EQ(f.left(5), c.lastRow);

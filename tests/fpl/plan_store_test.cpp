@@ -30,7 +30,7 @@ TEST(PlanOperations, UseInvertedSetsTheActiveLegAndNeedsWaypoints) {
     ASSERT_TRUE(useFlightPlan(*f.unit, PlanOrder::Inverted));
     EXPECT_EQ(describe(f.unit->fpl.activeRoute.waypoints[0]), "C,APT,,2.00000,-2.00000");
     EXPECT_EQ(activeIdents(*f.unit), (Idents{"C", "B", "A"}));
-    EXPECT_EQ(f.unit->nav.activeToIndex, 1);
+    EXPECT_EQ(f.unit->nav.leg.activeToIndex, 1);
     EXPECT_EQ(f.unit->nav.departureHour, -1.0);
     // The blank plan with nothing in it activates nothing.
     f.unit->fpl.selectedPlan = 3;

@@ -45,7 +45,7 @@ TEST(AircraftReads, AirspeedApproachesAStepGeometrically) {
     std::vector<double> seen;
     for (int i = 0; i < 3; ++i) {
         bench.frame();
-        seen.push_back(bench.unit().nav.calibratedAirspeedKt);
+        seen.push_back(bench.unit().nav.aircraft.calibratedAirspeedKt);
     }
     EXPECT_NEAR(seen[0], 30.0, 1e-9);
     EXPECT_NEAR(seen[1], 51.0, 1e-9);
@@ -79,7 +79,7 @@ TEST(AircraftReads, MillibarsReadBackNearTheSetting) {
                   "MILLIBARS");
     bench.host().setToken(75, 1013.25);
     bench.frame();
-    EXPECT_NEAR(bench.unit().nav.baroSetting, 1013.2, 0.05);
+    EXPECT_NEAR(bench.unit().nav.aircraft.baroSetting, 1013.2, 0.05);
 }
 
 }  // namespace

@@ -21,8 +21,8 @@ protected:
 };
 
 // Turns one outer knob `turns` times from `start` and lists the groups it passes.
-std::vector<int32_t> turn(TestBench& bench, Control knob, int32_t& group, int32_t start, int turns) {
-    group = start;
+std::vector<int32_t> turn(TestBench& bench, Control knob, PageGroup& group, int32_t start, int turns) {
+    group = static_cast<PageGroup>(start);
     std::vector<int32_t> seen;
     for (int i = 0; i < turns; ++i) {
         runControl(bench.unit(), bench.host(), knob);
@@ -33,8 +33,8 @@ std::vector<int32_t> turn(TestBench& bench, Control knob, int32_t& group, int32_
 
 TEST_F(ControlsTest, OuterKnobsCycleThePageGroupsBothWays) {
     using Groups = std::vector<int32_t>;
-    int32_t& left = page().leftPageGroup;
-    int32_t& right = page().rightPageGroup;
+    PageGroup& left = page().leftPageGroup;
+    PageGroup& right = page().rightPageGroup;
     EXPECT_EQ(turn(bench, Control::LeftOuterUp, left, PG_TRI, 8),
               (Groups{PG_MOD, PG_FPL, PG_NAV, PG_CAL, PG_STA, PG_SET, PG_OTH, PG_TRI}));
     EXPECT_EQ(turn(bench, Control::LeftOuterDown, left, PG_TRI, 8),
@@ -70,7 +70,7 @@ TEST_F(ControlsTest, WithTheCursorOnOuterKnobsOnlyRaiseEvents) {
 
 TEST_F(ControlsTest, LeftOuterKnobFromDirectToOrAltLandsOnNav) {
     struct Case {
-        int32_t from;
+        PageGroup from;
         Control knob;
         int32_t rightCursorAfter;
     };
@@ -93,11 +93,11 @@ TEST_F(ControlsTest, EnteringNavFromCalOrFplResetsTheMapClrToggle) {
     for (auto [from, knob, reset] : {std::tuple{PG_CAL, Control::LeftOuterDown, true},
                                      std::tuple{PG_FPL, Control::LeftOuterUp, true},
                                      std::tuple{PG_ALT, Control::LeftOuterUp, false}}) {
-        unit.navPages.nav5ClrToggle = 1;
+        unit.pages.nav.nav5ClrToggle = 1;
         page().leftPageGroup = from;
         runControl(unit, bench.host(), knob);
         EXPECT_EQ(page().leftPageGroup, PG_NAV);
-        EXPECT_EQ(unit.navPages.nav5ClrToggle, reset ? 0 : 1) << from;
+        EXPECT_EQ(unit.pages.nav.nav5ClrToggle, reset ? 0 : 1) << from;
     }
 }
 
@@ -118,7 +118,7 @@ TEST_F(ControlsTest, DirectToOpensWithTheCursorAndClosesWithBothCursorsOff) {
 TEST_F(ControlsTest, AltAndMsgReturnToTheGroupBeforeThePair) {
     struct Case {
         std::vector<Control> presses;
-        int32_t start;
+        PageGroup start;
         int32_t end;
         int32_t saved;
     };
@@ -187,15 +187,15 @@ TEST_F(ControlsTest, PressedImageShowsOnFiveControlCycles) {
 TEST_F(ControlsTest, PowerOffKeepsPagesAndPowerOnRestartsTheSelfTest) {
     bench.powerOnAndSkipSelfTest();
     page().rightPageGroup = PG_VOR;
-    bench.unit().nav.fuelUsed1 = 12.0;
+    bench.unit().nav.aircraft.fuelUsed1 = 12.0;
     bench.press("pwr");
     EXPECT_EQ(bench.unit().power.powerOn, 0);
     EXPECT_EQ(page().leftPageGroup, PG_NAV);
-    EXPECT_DOUBLE_EQ(bench.unit().nav.fuelUsed1, 12.0);
+    EXPECT_DOUBLE_EQ(bench.unit().nav.aircraft.fuelUsed1, 12.0);
     bench.press("pwr");
     EXPECT_EQ(page().leftPageGroup, PG_SELF_TEST);
     EXPECT_EQ(page().rightPageGroup, PG_VOR);
-    EXPECT_DOUBLE_EQ(bench.unit().nav.fuelUsed1, 0.0);
+    EXPECT_DOUBLE_EQ(bench.unit().nav.aircraft.fuelUsed1, 0.0);
 }
 
 TEST_F(ControlsTest, SpinCountRisesOncePerBurstAndFallsBackAfterFifteenDraws) {

@@ -155,17 +155,18 @@ TEST_F(GaugeTest, MapScaleFollowsTheMapLayout) {
     bench.powerOnAndSkipSelfTest();
     Unit& unit = bench.unit();
     struct Case {
-        int32_t right, leftNav, rightNav, leftMode, rightMode, pixels;
+        PageGroup right;
+        int32_t leftNav, rightNav, leftMode, rightMode, pixels;
     };
     for (const Case& c : {Case{PG_NAV, 5, 5, 1, 0, 88}, Case{PG_NAV, 5, 5, 0, 1, 130},
                           Case{PG_APT, 5, 5, 0, 1, 72}, Case{PG_APT, 2, 1, 0, 0, 96}}) {
         unit.page.rightPageGroup = c.right;
         unit.page.leftNavPage = c.leftNav;
         unit.page.rightNavPage = c.rightNav;
-        unit.navPages.leftMapMode = c.leftMode;
-        unit.navPages.rightMapMode = c.rightMode;
+        unit.pages.nav.leftMapMode = c.leftMode;
+        unit.pages.nav.rightMapMode = c.rightMode;
         bench.frame();
-        EXPECT_EQ(unit.mapScalePixels, c.pixels);
+        EXPECT_EQ(unit.pages.nav.mapScalePixels, c.pixels);
     }
 }
 

@@ -90,8 +90,8 @@ TEST(Geodesy, CourseIntersection) {
 
 NavState aircraftAt(double lat, double lon) {
     NavState nav;
-    nav.presentLat = lat;
-    nav.presentLon = lon;
+    nav.aircraft.presentLat = lat;
+    nav.aircraft.presentLon = lon;
     return nav;
 }
 
@@ -113,10 +113,10 @@ TEST(Geodesy, CrossTrackOnAndOffTheLeg) {
 
     // Plan mode takes the along-track distance and course from the last update.
     NavState plan = aircraftAt(-0.5, 1.0);
-    plan.legLength = 240.0;
-    plan.distanceToGo = 180.0;
-    plan.desiredTrack = 92.0;
-    plan.magVar = -2.0;
+    plan.leg.legLength = 240.0;
+    plan.leg.distanceToGo = 180.0;
+    plan.leg.desiredTrack = 92.0;
+    plan.aircraft.magVar = -2.0;
     crossTrack(plan, leg, LegMode::PlanLeg, result);
     EXPECT_NEAR(result.crossTrackNm, 30.0, 0.05);
 
@@ -138,7 +138,7 @@ TEST(Geodesy, PassedAbeamOnlyAcrossTheSquareLineNearTheWaypoint) {
     };
     for (const auto& c : cases) {
         NavState nav = aircraftAt(c.lat, c.lon);
-        nav.desiredTrack = 90.0;
+        nav.leg.desiredTrack = 90.0;
         EXPECT_EQ(passedAbeam(nav, 0.0, 2.0), c.passed) << c.lat << "," << c.lon;
     }
 }

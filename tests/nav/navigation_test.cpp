@@ -27,7 +27,7 @@ protected:
             w.longitude = i * 10.0 / 60.0;
         }
         unit.fpl.activeLastIndex = waypoints - 1;
-        unit.nav.activeToIndex = 1;
+        unit.nav.leg.activeToIndex = 1;
     }
 
     NavState& nav() { return bench.unit().nav; }
@@ -39,12 +39,12 @@ TEST_F(NavigationTest, PlanLegGivesTrackDistanceAndBearing) {
     bench.setMagVar(10.0);
     bench.setPosition(0.0, 2.0 / 60.0);
     bench.frame();
-    EXPECT_NEAR(nav().legLength, 10.0, 1e-6);
-    EXPECT_NEAR(nav().desiredTrack, 80.0, 1e-6);
-    EXPECT_NEAR(nav().distanceToGo, 8.0, 1e-6);
-    EXPECT_NEAR(nav().bearingToWaypoint, 80.0, 1e-6);
+    EXPECT_NEAR(nav().leg.legLength, 10.0, 1e-6);
+    EXPECT_NEAR(nav().leg.desiredTrack, 80.0, 1e-6);
+    EXPECT_NEAR(nav().leg.distanceToGo, 8.0, 1e-6);
+    EXPECT_NEAR(nav().leg.bearingToWaypoint, 80.0, 1e-6);
     // The steering point lies 3 NM ahead on the leg.
-    EXPECT_NEAR(nav().steerLon, 5.0 / 60.0, 1e-6);
+    EXPECT_NEAR(nav().coupling.steerLon, 5.0 / 60.0, 1e-6);
 }
 
 TEST_F(NavigationTest, WaypointSequencesWithinThirtyFiveSecondsOfFlight) {
@@ -53,15 +53,15 @@ TEST_F(NavigationTest, WaypointSequencesWithinThirtyFiveSecondsOfFlight) {
     // 1.1667 NM are flown in 35 s at 120 kt: 1.2 NM before the waypoint it stays.
     bench.setPosition(0.0, (10.0 - 1.2) / 60.0);
     bench.frame();
-    EXPECT_NEAR(nav().anticipationDistance, 120.0 / 3600.0 * 35.0, 1e-9);
-    EXPECT_EQ(nav().activeToIndex, 1);
+    EXPECT_NEAR(nav().leg.anticipationDistance, 120.0 / 3600.0 * 35.0, 1e-9);
+    EXPECT_EQ(nav().leg.activeToIndex, 1);
     bench.setPosition(0.0, (10.0 - 1.1) / 60.0);
     bench.frame();
-    EXPECT_EQ(nav().activeToIndex, 2);
+    EXPECT_EQ(nav().leg.activeToIndex, 2);
     // The final waypoint is never sequenced past.
     bench.setPosition(0.0, 25.0 / 60.0);
     bench.frames(3);
-    EXPECT_EQ(nav().activeToIndex, 2);
+    EXPECT_EQ(nav().leg.activeToIndex, 2);
 }
 
 TEST_F(NavigationTest, AtRestOnlyTheAbeamRuleSequencesAndOnlyAboveFourHundredFeet) {
@@ -70,10 +70,10 @@ TEST_F(NavigationTest, AtRestOnlyTheAbeamRuleSequencesAndOnlyAboveFourHundredFee
     bench.setPosition(0.5 / 60.0, 10.5 / 60.0);  // just past the waypoint, close to the leg
     bench.setAltitude(300.0);
     bench.frames(2);
-    EXPECT_EQ(nav().activeToIndex, 1);
+    EXPECT_EQ(nav().leg.activeToIndex, 1);
     bench.setAltitude(1500.0);
     bench.frames(2);
-    EXPECT_EQ(nav().activeToIndex, 2);
+    EXPECT_EQ(nav().leg.activeToIndex, 2);
 }
 
 TEST_F(NavigationTest, DirectToArrivalPassesThePlanWaypointItLedTo) {
@@ -82,16 +82,16 @@ TEST_F(NavigationTest, DirectToArrivalPassesThePlanWaypointItLedTo) {
     unit.directToLeg.origin.latitude = 1.0;
     unit.directToLeg.origin.longitude = 10.0 / 60.0;
     unit.directToLeg.target = unit.fpl.activeRoute.waypoints[1];
-    nav().directToActive = 1;
+    nav().leg.directToActive = 1;
     bench.setGroundSpeed(120.0);
     bench.setPosition(2.0 / 60.0, 10.0 / 60.0);
     bench.frame();
-    EXPECT_NEAR(nav().desiredTrack, 180.0, 1e-6);
-    EXPECT_EQ(nav().directToActive, 1);
+    EXPECT_NEAR(nav().leg.desiredTrack, 180.0, 1e-6);
+    EXPECT_EQ(nav().leg.directToActive, 1);
     bench.setPosition(0.3 / 60.0, 10.0 / 60.0);
     bench.frame();
-    EXPECT_EQ(nav().directToActive, 0);
-    EXPECT_EQ(nav().activeToIndex, 2);
+    EXPECT_EQ(nav().leg.directToActive, 0);
+    EXPECT_EQ(nav().leg.activeToIndex, 2);
 }
 
 TEST_F(NavigationTest, SteeringSendsWholeDegreesOnlyWhenTheyChange) {
@@ -100,8 +100,8 @@ TEST_F(NavigationTest, SteeringSendsWholeDegreesOnlyWhenTheyChange) {
     unit.directToLeg.origin.longitude = 0.0;
     unit.directToLeg.target.latitude = 1.0;
     unit.directToLeg.target.longitude = 0.0;
-    nav().directToActive = 1;
-    nav().lnavEngaged = 1;
+    nav().leg.directToActive = 1;
+    nav().coupling.lnavEngaged = 1;
     bench.host().setToken(103, 1.0);  // autopilot master and heading hold on
     bench.host().setToken(106, 1.0);
     bench.setMagVar(0.3);  // due north true is 359.7 magnetic
@@ -125,15 +125,15 @@ TEST_F(NavigationTest, CouplingNeedsARouteOrADirectToAndTheAutopilotMaster) {
     host.setToken(103, 1.0);
     host.setToken(106, 1.0);
     click();
-    EXPECT_EQ(nav().lnavEngaged, 0);
+    EXPECT_EQ(nav().coupling.lnavEngaged, 0);
     EXPECT_TRUE(host.keyEvents().empty());
     EXPECT_EQ(host.variable("lnav_clicked"), 0.0);
 
-    nav().directToActive = 1;
+    nav().leg.directToActive = 1;
     click();
-    EXPECT_EQ(nav().lnavEngaged, 1);
-    EXPECT_EQ(nav().interceptActive, 0);
-    EXPECT_EQ(nav().lnavGrace, 0);
+    EXPECT_EQ(nav().coupling.lnavEngaged, 1);
+    EXPECT_EQ(nav().coupling.interceptActive, 0);
+    EXPECT_EQ(nav().coupling.lnavGrace, 0);
     EXPECT_EQ(host.variable("lnav"), 1.0);
     ASSERT_EQ(host.keyEvents().size(), 1u);
     EXPECT_EQ(host.keyEvents()[0].eventId, 0x1010Fu);
@@ -141,7 +141,7 @@ TEST_F(NavigationTest, CouplingNeedsARouteOrADirectToAndTheAutopilotMaster) {
     // Heading hold off releases the coupling and asks the autopilot to hold heading again.
     host.setToken(106, 0.0);
     bench.service(6);
-    EXPECT_EQ(nav().lnavEngaged, 0);
+    EXPECT_EQ(nav().coupling.lnavEngaged, 0);
     EXPECT_EQ(host.variable("lnav"), 0.0);
     EXPECT_EQ(host.keyEvents()[1].eventId, 0x10117u);
     EXPECT_EQ(host.keyEvents()[2].eventId, 0x1010Fu);
@@ -156,18 +156,18 @@ TEST_F(NavigationTest, EngagingOnARouteFliesAnInterceptAfterAGracePeriod) {
     host.setToken(106, 1.0);
     host.setVariable("lnav_clicked", 1);
     bench.service(6);
-    EXPECT_EQ(nav().lnavEngaged, 1);
-    EXPECT_EQ(nav().interceptActive, 1);
+    EXPECT_EQ(nav().coupling.lnavEngaged, 1);
+    EXPECT_EQ(nav().coupling.interceptActive, 1);
     // From 60 NM north of the route's start to 10 NM east of it.
-    EXPECT_NEAR(nav().interceptCourse, 170.54, 0.01);
-    EXPECT_NEAR(nav().interceptDistance, 60.8, 0.05);
+    EXPECT_NEAR(nav().coupling.interceptCourse, 170.54, 0.01);
+    EXPECT_NEAR(nav().coupling.interceptDistance, 60.8, 0.05);
     // The autopilot master going off is ignored during the 30-cycle grace period.
     host.setToken(103, 0.0);
     for (int i = 0; i < 28; ++i) bench.service(6);
-    EXPECT_EQ(nav().lnavEngaged, 1);
+    EXPECT_EQ(nav().coupling.lnavEngaged, 1);
     bench.service(6);
     bench.service(6);
-    EXPECT_EQ(nav().lnavEngaged, 0);
+    EXPECT_EQ(nav().coupling.lnavEngaged, 0);
 }
 
 }  // namespace

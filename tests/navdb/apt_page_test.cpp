@@ -75,12 +75,12 @@ TEST_F(AptPageTest, Apt1MarksTheActiveWaypoint) {
     };
     std::strcpy(bench.unit().fpl.activeRoute.waypoints[1].ident, "KMIX");
     bench.unit().fpl.activeLastIndex = 1;
-    bench.unit().nav.activeToIndex = 1;
+    bench.unit().nav.leg.activeToIndex = 1;
     showAirport(1);
     EXPECT_EQ(arrows(), 0);
     showAirport(2);
     EXPECT_EQ(arrows(), 1) << bench.dump();
-    bench.unit().nav.activeToIndex = kNoActiveRoute;  // no route flown
+    bench.unit().nav.leg.activeToIndex = kNoActiveRoute;  // no route flown
     bench.frame();
     EXPECT_EQ(arrows(), 0);
 }
@@ -139,7 +139,7 @@ TEST_F(AptPageTest, Apt3ListsRunwayPairsAndStepsTheOffsets) {
         SCOPED_TRACE(std::string(step.key) + " to " + step.label);
         EXPECT_EQ(label(), step.label);
         if (step.offset < 0) continue;
-        EXPECT_EQ(bench.unit().db.pages.runwayListOffset, step.offset);
+        EXPECT_EQ(bench.unit().pages.apt.runwayListOffset, step.offset);
         EXPECT_EQ(*step.rows == '\0' ? row(2) : rows(2, 5), step.rows);
     }
 }
@@ -192,7 +192,7 @@ TEST_F(AptPageTest, PulledKnobStepsIntoTheNearestAirports) {
 
     bench.press("ri+");  // past the last listed place: back to airport 1
     EXPECT_EQ(bench.unit().db.currentAirport, 1);
-    EXPECT_EQ(bench.unit().db.pages.aptNearestMode, 0);
+    EXPECT_EQ(bench.unit().pages.apt.aptNearestMode, 0);
     for (int k = 0; k < 3; ++k) bench.press("ri+");
     EXPECT_EQ(bench.unit().db.currentAirport, 3) << "stops at the last airport";
 }

@@ -84,8 +84,8 @@ TEST_F(Lookup, SelectedWaypointFromEachKind) {
     EXPECT_STREQ(selected.column6Text, "");
 
     copyField(unit.db.entryText, "HERE");
-    unit.nav.presentLat = 12.5;
-    unit.nav.presentLon = -7.25;
+    unit.nav.aircraft.presentLat = 12.5;
+    unit.nav.aircraft.presentLon = -7.25;
     LoadSelectedWaypoint(unit, kTypePresentPosition);
     EXPECT_STREQ(selected.ident, "HERE");
     EXPECT_STREQ(selected.type, "W");

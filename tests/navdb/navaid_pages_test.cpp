@@ -20,7 +20,7 @@ std::string rows(const TestBench& bench, int first, int last) {
 }
 
 // Starts a unit at (0, 0) with `file` written and the right page on `group`.
-void startOn(TestBench& bench, const char* file, const std::string& text, int32_t group) {
+void startOn(TestBench& bench, const char* file, const std::string& text, PageGroup group) {
     bench.root().write(kNavdata + file, text);
     bench.setPosition(0.0, 0.0);
     bench.powerOnAndSkipSelfTest();
@@ -59,7 +59,7 @@ TEST(VorPage, InnerKnobStepsThroughTheNearestVorsBelowVor1) {
     EXPECT_EQ(rows(bench, 0, 0), " V09NR 9");
     bench.press("ri+");
     EXPECT_EQ(rows(bench, 0, 0), " V10") << "past place 9 the page is back at VOR 1";
-    EXPECT_EQ(bench.unit().db.pages.vorNearestMode, 0);
+    EXPECT_EQ(bench.unit().pages.vor.vorNearestMode, 0);
     EXPECT_EQ(rows(bench, 4, 4), "N 01\xB0" "00.00'");
     bench.press("ri+");
     EXPECT_EQ(rows(bench, 0, 0), " V01") << "outside nearest mode the rank is not shown";
@@ -121,7 +121,7 @@ TEST(WaypointPages, EmptyTablesShowNotFound) {
     TestBench bench;
     bench.powerOnAndSkipSelfTest();
     const struct {
-        int32_t group;
+        PageGroup group;
         const char* rows;  // rows 0 to 2 and the status line
     } pages[] = {
         {PG_APT, " APT DATA| NOT FOUND||APT"},

@@ -14,8 +14,8 @@ protected:
     Nearest() : unit_(std::make_unique<Unit>()), unit(*unit_) { moveTo(50.0, 0.0); }
 
     void moveTo(double lat, double lon) {
-        unit.nav.presentLat = lat;
-        unit.nav.presentLon = lon;
+        unit.nav.aircraft.presentLat = lat;
+        unit.nav.aircraft.presentLon = lon;
     }
     // An airport `nm` north of the aircraft's start.
     int32_t airportNorth(const char* ident, double nm, int32_t runwayFeet = 5000) {

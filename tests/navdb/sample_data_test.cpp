@@ -33,8 +33,8 @@ TEST(SampleData, LoadsEveryTableAndTheInformationFile) {
     EXPECT_EQ(seattle.ils, 1);
 
     // Over Seattle the nearest airport is KSEA; the 900-foot strip is never listed.
-    unit->nav.presentLat = 47.45;
-    unit->nav.presentLon = -122.31;
+    unit->nav.aircraft.presentLat = 47.45;
+    unit->nav.aircraft.presentLon = -122.31;
     UpdateNearestAirports(*unit);
     EXPECT_STREQ(unit->db.nearestAirports.slots[1].ident, "KSEA");
     for (const auto& slot : unit->db.nearestAirports.slots) EXPECT_STRNE(slot.ident, "W10");

@@ -59,26 +59,26 @@ TEST(SupPage, CreatesAtThePresentOrAnEnteredPositionThenShowsThemForAPrefix) {
     int32_t line = 1;
     for (const std::vector<int>& steps :
          {std::vector<int>{1, 5, 7, 2, 6, 1, 1}, {2, 2, 3, 2, 4, 1, 1, 1}}) {
-        EXPECT_EQ(f.unit().fpl.supLine, line++);
+        EXPECT_EQ(f.unit().pages.sup.supLine, line++);
         for (size_t i = 0; i < steps.size(); ++i) {
             f.press("ri+", steps[i]);
             if (i + 1 < steps.size()) f.press("ro+");
         }
         f.press("ent");
     }
-    EXPECT_EQ(f.unit().fpl.supLine, 0);
+    EXPECT_EQ(f.unit().pages.sup.supLine, 0);
     EXPECT_EQ(f.unit().page.rightCursorOn, 0);
     ASSERT_EQ(f.unit().db.userWaypointCount, 2);
     EXPECT_STREQ(f.unit().db.userWaypoints[2].ident, "ABD");
     EXPECT_NEAR(f.unit().db.userWaypoints[2].latitude, 46.25, 1e-9);
     EXPECT_NEAR(f.unit().db.userWaypoints[2].longitude, -121.5, 1e-9);
-    EXPECT_EQ(f.unit().fpl.confirmPending, 0);  // no plan is being edited: nothing waits for ENT
+    EXPECT_EQ(f.unit().pages.fpl.confirmPending, 0);  // no plan is being edited: nothing waits for ENT
 
     f.enterIdent("AB");  // ABC begins with AB: it is shown, no creation is offered
     EXPECT_EQ(f.unit().db.currentUserWaypoint, 1);
     f.press("ent");
     EXPECT_EQ(f.unit().db.userWaypointCount, 2);
-    EXPECT_EQ(f.unit().fpl.supLine, 0);
+    EXPECT_EQ(f.unit().pages.sup.supLine, 0);
 }
 
 TEST(SupPage, FullTableAddsNothingAndSaysSo) {
@@ -92,27 +92,27 @@ TEST(SupPage, FullTableAddsNothingAndSaysSo) {
     f.press("ro+");
     f.press("ent");
     EXPECT_EQ(f.unit().db.userWaypointCount, kUserWaypointCapacity);
-    EXPECT_EQ(f.unit().fpl.confirmPending, 0);
+    EXPECT_EQ(f.unit().pages.fpl.confirmPending, 0);
     EXPECT_EQ(f.right(2), "TABLE FULL");
     f.press("ro-");  // "USER POS?": no coordinate entry is started either
     f.press("ent");
-    EXPECT_EQ(f.unit().fpl.supLine, 0);
+    EXPECT_EQ(f.unit().pages.sup.supLine, 0);
 }
 
 TEST(SupPage, NewEntryClearsAnEarlierCreationsPendingEnt) {
     SupBench f;
-    f.unit().fpl.confirmPending = 1;
+    f.unit().pages.fpl.confirmPending = 1;
     f.press("rcrsr");
-    EXPECT_EQ(f.unit().fpl.confirmPending, 0);
+    EXPECT_EQ(f.unit().pages.fpl.confirmPending, 0);
     EXPECT_EQ(f.unit().db.entryColumn, 1);
     // Leaving a coordinate entry with CRSR leaves nothing for the FPL page's ENT.
     f.press("rcrsr");
     f.enterIdent("K");
     f.press("ent", 2);  // the latitude is done
-    EXPECT_EQ(f.unit().fpl.confirmPending, 2);
+    EXPECT_EQ(f.unit().pages.fpl.confirmPending, 2);
     f.press("rcrsr");
-    EXPECT_EQ(f.unit().fpl.confirmPending, 0);
-    EXPECT_EQ(f.unit().fpl.supLine, 0);
+    EXPECT_EQ(f.unit().pages.fpl.confirmPending, 0);
+    EXPECT_EQ(f.unit().pages.sup.supLine, 0);
 }
 
 }  // namespace

@@ -4,7 +4,7 @@
 #include <cstring>
 #include <string>
 
-#include "navdb/waypoint_pages.h"
+#include "navdb/pages/waypoint_pages.h"
 
 namespace {
 

@@ -42,11 +42,11 @@ TEST(TestBench, FlyTurnsTowardsTheAutopilotHeadingOnlyWhileCoupled) {
 
     bench.fly(2.0);
     EXPECT_NEAR(bench.aircraft().headingMagDeg, 350.0, 1e-9);
-    bench.unit().nav.lnavEngaged = 1;
+    bench.unit().nav.coupling.lnavEngaged = 1;
     bench.fly(2.0);
     EXPECT_NEAR(bench.aircraft().headingMagDeg, 356.0, 1e-6);
     bench.fly(20.0);
     EXPECT_NEAR(bench.aircraft().headingMagDeg, 20.0, 1e-6);
-    EXPECT_NEAR(bench.unit().nav.headingMag, 20.0, 1e-6);
-    EXPECT_GT(bench.unit().nav.presentLat, 47.0);
+    EXPECT_NEAR(bench.unit().nav.aircraft.headingMag, 20.0, 1e-6);
+    EXPECT_GT(bench.unit().nav.aircraft.presentLat, 47.0);
 }

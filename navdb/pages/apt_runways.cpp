@@ -4,8 +4,8 @@
 #include "frame/display.h"
 #include "frame/unit.h"
 #include "nav/geodesy.h"
-#include "navdb/apt_pages.h"
-#include "navdb/waypoint_pages.h"
+#include "navdb/pages/apt_pages.h"
+#include "navdb/pages/waypoint_pages.h"
 
 namespace {
 
@@ -49,7 +49,7 @@ void drawRunwayDiagram(Unit& unit, Canvas& canvas, float pageX, const AirportRec
         const RunwayRecord& runway = airport.runways[index];
         double farLat = 0.0;
         double farLon = 0.0;
-        runwayFarEnd(runway, unit.nav.magVar, farLat, farLon);
+        runwayFarEnd(runway, unit.nav.aircraft.magVar, farLat, farLon);
         const PointF threshold =
             placePoint(frame, runway.thresholdLatitude, runway.thresholdLongitude);
         const PointF farEnd = placePoint(frame, farLat, farLon);
@@ -81,8 +81,8 @@ bool runwayListContinues(const AirportRecord& airport, int32_t offset) {
 }
 
 const char* drawApt3(Unit& unit, Canvas& canvas, float pageX, AirportRecord& airport) {
-    prepareRunwayPairs(airport, unit.nav.magVar);
-    int32_t& offset = unit.db.pages.runwayListOffset;
+    prepareRunwayPairs(airport, unit.nav.aircraft.magVar);
+    int32_t& offset = unit.pages.apt.runwayListOffset;
     // Another airport may have fewer pairs than the list position reached before.
     if (offset < 0 || offset > airport.runwayPairCount) offset = 0;
 

@@ -1,8 +1,8 @@
 // The NDB page group: one NDB of the database, or the nearest NDBs below NDB 1.
-#include "frame/pages.h"
+#include "frame/pages/page_table.h"
 #include "frame/unit.h"
 #include "navdb/nearest.h"
-#include "navdb/waypoint_pages.h"
+#include "navdb/pages/waypoint_pages.h"
 
 void drawNdbPage(Unit& unit, Host&, Canvas& canvas, float x) {
     NavDbState& db = unit.db;
@@ -10,8 +10,8 @@ void drawNdbPage(Unit& unit, Host&, Canvas& canvas, float x) {
                           db.ndbs,
                           db.ndbCount,
                           db.currentNdb,
-                          db.pages.ndbNearestMode,
-                          db.pages.ndbNearestPos,
+                          unit.pages.ndb.ndbNearestMode,
+                          unit.pages.ndb.ndbNearestPos,
                           db.nearestNdbs,
                           &UpdateNearestNdbs,
                           " NDB DATA",

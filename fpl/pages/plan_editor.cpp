@@ -1,4 +1,4 @@
-#include "fpl/plan_editor.h"
+#include "fpl/pages/plan_editor.h"
 
 #include <cstdio>
 #include <cstring>
@@ -61,29 +61,31 @@ void startEntry(Unit& unit) {
 }
 
 // Keeps the cursor row in view; the final waypoint always shows on the bottom row.
-void scrollToCursor(FplState& fpl) {
-    fpl.planScrollTop = fpl.planCursorRow >= kShownRows ? fpl.planCursorRow - (kShownRows - 1) : 0;
+void scrollToCursor(FplPageState& editor) {
+    editor.planScrollTop = editor.planCursorRow >= kShownRows ? editor.planCursorRow - (kShownRows - 1) : 0;
 }
 
 // The editor closes: the cursor goes off and nothing of the edit stays pending.
 void closeEditor(Unit& unit) {
+    FplPageState& editor = unit.pages.fpl;
     FplState& fpl = unit.fpl;
     unit.page.leftCursorOn = 0;
-    fpl.planEditState = 0;
-    fpl.deletePending = 0;
-    if (fpl.confirmPending == 1) fpl.confirmPending = 0;
+    editor.planEditState = 0;
+    editor.deletePending = 0;
+    if (editor.confirmPending == 1) editor.confirmPending = 0;
     clearEntry(fpl);
 }
 
 void cursorOn(Unit& unit) {
+    FplPageState& editor = unit.pages.fpl;
     FplState& fpl = unit.fpl;
-    if (fpl.selectedPlan == 0 && unit.nav.activeToIndex == kNoActiveRoute) return;
+    if (fpl.selectedPlan == 0 && unit.nav.leg.activeToIndex == kNoActiveRoute) return;
     unit.page.leftCursorOn = 1;
     clearEntry(fpl);
-    fpl.deletePending = 0;
-    fpl.storedPlanChoice = kChoiceUse;
+    editor.deletePending = 0;
+    editor.storedPlanChoice = kChoiceUse;
     if (fpl.selectedPlan == 0) {
-        fpl.planEditState = 1;
+        editor.planEditState = 1;
         fpl.selectedPlan = fpl.blankPlanIndex;
         storeActiveRoute(unit);
     } else if (isBlankPlanShown(fpl)) {
@@ -91,9 +93,9 @@ void cursorOn(Unit& unit) {
     } else {
         return;  // a stored plan: only its command line takes the cursor
     }
-    fpl.planCursorRow = 0;
-    fpl.planScrollTop = 0;
-    if (fpl.planEditState == 0) {
+    editor.planCursorRow = 0;
+    editor.planScrollTop = 0;
+    if (editor.planEditState == 0) {
         if (FlightPlan* blank = fpl.store.plan(fpl.blankPlanIndex)) clearPlanSlot(*blank);
     }
 }
@@ -102,7 +104,7 @@ void cursorOff(Unit& unit) {
     FplState& fpl = unit.fpl;
     if (isBlankPlanShown(fpl)) {
         // A changed copy of FPL 0 takes effect; anything else built here is dropped.
-        if (fpl.planEditState >= 2) useFlightPlan(unit, PlanOrder::Forward);
+        if (unit.pages.fpl.planEditState >= 2) useFlightPlan(unit, PlanOrder::Forward);
         if (FlightPlan* blank = fpl.store.plan(fpl.blankPlanIndex)) clearPlanSlot(*blank);
         fpl.selectedPlan = 0;
     }
@@ -114,17 +116,19 @@ void stepPlan(Unit& unit, int32_t step) {
     const int32_t count = fpl.blankPlanIndex + 1;
     if (count <= 0) return;
     fpl.selectedPlan = ((fpl.selectedPlan + step) % count + count) % count;
-    fpl.planScrollTop = 0;
+    unit.pages.fpl.planScrollTop = 0;
 }
 
 void storedPlanEvents(Unit& unit) {
+    FplPageState& editor = unit.pages.fpl;
     FplState& fpl = unit.fpl;
     ControlEvents& events = unit.events;
-    if (events.evtLeftOuterDown == 1) fpl.storedPlanChoice = kChoiceUse;
-    if (events.evtLeftOuterUp == 1 && fpl.selectedPlan >= 2) fpl.storedPlanChoice = kChoiceInvert;
+    if (take(events.evtLeftOuterDown)) editor.storedPlanChoice = kChoiceUse;
+    if (take(events.evtLeftOuterUp) && fpl.selectedPlan >= 2) editor.storedPlanChoice = kChoiceInvert;
+    // ENT is read, not taken: the right page sees the same press (kPageRunOrder).
     if (events.evtEnt != 1 || supCreationOwnsEnt(unit)) return;
     const PlanOrder order =
-        fpl.storedPlanChoice == kChoiceInvert ? PlanOrder::Inverted : PlanOrder::Forward;
+        editor.storedPlanChoice == kChoiceInvert ? PlanOrder::Inverted : PlanOrder::Forward;
     if (useFlightPlan(unit, order)) {
         FindExact(unit, fpl.activeRoute.waypoints[fpl.activeLastIndex].ident, kTypeAirport);
     }
@@ -134,6 +138,7 @@ void storedPlanEvents(Unit& unit) {
 
 // Outer knob towards the command line.
 void editorOuterDown(Unit& unit, FlightPlan& plan) {
+    FplPageState& editor = unit.pages.fpl;
     FplState& fpl = unit.fpl;
     if (planEntryInProgress(unit)) {
         const int32_t length = static_cast<int32_t>(std::strlen(fpl.planEntryText));
@@ -158,19 +163,20 @@ void editorOuterDown(Unit& unit, FlightPlan& plan) {
     }
     // A new plan reaches "USE? INVRT?", an unchanged copy "SAVE FPL 0 ?"; a changed copy
     // is activated with CRSR and keeps the cursor on its waypoints.
-    const int32_t top = fpl.planEditState == 0 ? -2 : (fpl.planEditState == 1 ? -1 : 0);
-    if (fpl.planCursorRow > top) fpl.planCursorRow -= 1;
-    scrollToCursor(fpl);
+    const int32_t top = editor.planEditState == 0 ? -2 : (editor.planEditState == 1 ? -1 : 0);
+    if (editor.planCursorRow > top) editor.planCursorRow -= 1;
+    scrollToCursor(unit.pages.fpl);
     if (plan.lastIndex >= 1 && plan.lastIndex < kPlanWaypointCount &&
         plan.waypoints[plan.lastIndex].ident[0] == '\0') {
         plan.lastIndex -= 1;  // the empty row at the end goes away again
     }
-    if (fpl.planCursorRow > plan.lastIndex && fpl.planCursorRow > 0) fpl.planCursorRow = plan.lastIndex;
+    if (editor.planCursorRow > plan.lastIndex && editor.planCursorRow > 0) editor.planCursorRow = plan.lastIndex;
     clearEntry(fpl);
 }
 
 // Outer knob towards the end of the plan.
 void editorOuterUp(Unit& unit, FlightPlan& plan) {
+    FplPageState& editor = unit.pages.fpl;
     FplState& fpl = unit.fpl;
     if (planEntryInProgress(unit)) {
         if (fpl.planEntryCount >= kPlanEntryMaxChars || fpl.planCandidateIndex < 2) return;
@@ -186,24 +192,25 @@ void editorOuterUp(Unit& unit, FlightPlan& plan) {
         setCandidate(unit, 2);
         return;
     }
-    if (fpl.planCursorRow == plan.lastIndex && plan.waypoints[plan.lastIndex].ident[0] != '\0' &&
+    if (editor.planCursorRow == plan.lastIndex && plan.waypoints[plan.lastIndex].ident[0] != '\0' &&
         plan.lastIndex + 1 < kPlanWaypointCount) {
         plan.lastIndex += 1;
         std::memset(&plan.waypoints[plan.lastIndex], 0, sizeof(PlanWaypoint));
     }
-    if (fpl.planCursorRow < plan.lastIndex) fpl.planCursorRow += 1;
-    scrollToCursor(fpl);
+    if (editor.planCursorRow < plan.lastIndex) editor.planCursorRow += 1;
+    scrollToCursor(unit.pages.fpl);
 }
 
 void editorInner(Unit& unit, int32_t step) {
+    FplPageState& editor = unit.pages.fpl;
     FplState& fpl = unit.fpl;
-    if (fpl.planCursorRow < 0) return;
+    if (editor.planCursorRow < 0) return;
     if (!planEntryInProgress(unit)) {
         // The first turn opens an empty row at the cursor (an empty row is used as it is).
         const FlightPlan* plan = fpl.store.plan(fpl.blankPlanIndex);
-        const bool rowIsEmpty = plan != nullptr && fpl.planCursorRow <= plan->lastIndex &&
-                                plan->waypoints[fpl.planCursorRow].ident[0] == '\0';
-        if (!rowIsEmpty && !insertPlanWaypoint(unit, fpl.planCursorRow, PlanWaypoint{})) return;
+        const bool rowIsEmpty = plan != nullptr && editor.planCursorRow <= plan->lastIndex &&
+                                plan->waypoints[editor.planCursorRow].ident[0] == '\0';
+        if (!rowIsEmpty && !insertPlanWaypoint(unit, editor.planCursorRow, PlanWaypoint{})) return;
         buildPlanCharsFor(unit, fpl.planEntryText);
         fpl.planCandidateIndex = 1;
     }
@@ -219,42 +226,43 @@ void editorInner(Unit& unit, int32_t step) {
 }
 
 void confirmWaypoint(Unit& unit) {
-    FplState& fpl = unit.fpl;
+    FplPageState& editor = unit.pages.fpl;
     const char letter = rightPageLetter(unit);
     // The pilot may have turned to another record on the right page meanwhile.
     if (letter != 0) LoadSelectedWaypoint(unit, letter);
     const PlanWaypoint& selected = unit.db.candidates[1];
-    fpl.confirmPending = 0;
-    if (selected.ident[0] == '\0' || !insertPlanWaypoint(unit, fpl.planCursorRow, selected)) {
+    editor.confirmPending = 0;
+    if (selected.ident[0] == '\0' || !insertPlanWaypoint(unit, editor.planCursorRow, selected)) {
         startEntry(unit);
         return;
     }
-    fpl.planCursorRow += 1;
-    scrollToCursor(fpl);
+    editor.planCursorRow += 1;
+    scrollToCursor(unit.pages.fpl);
     startEntry(unit);
-    if (fpl.planEditState > 0) fpl.planEditState += 1;
+    if (editor.planEditState > 0) editor.planEditState += 1;
 }
 
 void commandLine(Unit& unit) {
+    FplPageState& editor = unit.pages.fpl;
     FplState& fpl = unit.fpl;
-    if (fpl.planEditState == 1) {
+    if (editor.planEditState == 1) {
         if (saveRouteFile(unit) == SaveResult::StoreFull) return;  // not offered: stay
     } else {
         // The whole "USE? INVRT?" line chosen activates the plan inverted.
-        useFlightPlan(unit, fpl.planCursorRow == -2 ? PlanOrder::Inverted : PlanOrder::Forward);
+        useFlightPlan(unit, editor.planCursorRow == -2 ? PlanOrder::Inverted : PlanOrder::Forward);
     }
     fpl.selectedPlan = 0;
     closeEditor(unit);
 }
 
 void lookUpEntry(Unit& unit) {
-    FplState& fpl = unit.fpl;
+    FplPageState& editor = unit.pages.fpl;
     char ident[kPlanEntryMaxChars + 2];
     enteredPlanIdent(unit, ident, sizeof ident);
     if (ident[0] == '\0') return;
     const char letter = rightPageLetter(unit);
     if (letter != 0 && SelectWaypoint(unit, ident, letter)) {
-        fpl.confirmPending = 1;
+        editor.confirmPending = 1;
         return;
     }
     // Not in the table shown: the SUP page offers to create a user waypoint of that name.
@@ -265,29 +273,29 @@ void lookUpEntry(Unit& unit) {
     db.entryChar = '\0';
     db.entryColumn = 6;
     db.currentUserWaypoint = 0;
-    fpl.supLine = 0;
-    if (fpl.confirmPending == 1) fpl.confirmPending = 0;
+    unit.pages.sup.supLine = 0;
+    if (editor.confirmPending == 1) editor.confirmPending = 0;
     // This ENT has done its work; the SUP page must not take it as its own.
-    unit.events.evtEnt = 0;
+    take(unit.events.evtEnt);
 }
 
 void blankPlanEnt(Unit& unit, FlightPlan& plan) {
-    FplState& fpl = unit.fpl;
+    FplPageState& editor = unit.pages.fpl;
     if (supCreationOwnsEnt(unit)) return;
-    if (fpl.deletePending == 1) {
-        deletePlanWaypoint(unit, fpl.planCursorRow);
+    if (editor.deletePending == 1) {
+        deletePlanWaypoint(unit, editor.planCursorRow);
         if (plan.lastIndex < 0) clearPlanSlot(plan);  // an empty plan keeps its empty row
-        if (fpl.planCursorRow > plan.lastIndex) fpl.planCursorRow = plan.lastIndex;
-        fpl.planEditState = 2;
-        fpl.deletePending = 0;
-        scrollToCursor(fpl);
+        if (editor.planCursorRow > plan.lastIndex) editor.planCursorRow = plan.lastIndex;
+        editor.planEditState = 2;
+        editor.deletePending = 0;
+        scrollToCursor(unit.pages.fpl);
         return;
     }
-    if (fpl.confirmPending != 0) {
+    if (editor.confirmPending != 0) {
         confirmWaypoint(unit);
         return;
     }
-    if (fpl.planCursorRow < 0) {
+    if (editor.planCursorRow < 0) {
         commandLine(unit);
         return;
     }
@@ -295,21 +303,24 @@ void blankPlanEnt(Unit& unit, FlightPlan& plan) {
 }
 
 void blankPlanEvents(Unit& unit) {
+    FplPageState& editor = unit.pages.fpl;
     FplState& fpl = unit.fpl;
     ControlEvents& events = unit.events;
     FlightPlan* plan = fpl.store.plan(fpl.blankPlanIndex);
     if (plan == nullptr) return;
-    if (events.evtLeftOuterDown == 1) editorOuterDown(unit, *plan);
-    if (events.evtLeftOuterUp == 1) editorOuterUp(unit, *plan);
-    if (events.evtLeftInnerUp == 1) editorInner(unit, +1);
-    if (events.evtLeftInnerDown == 1) editorInner(unit, -1);
+    if (take(events.evtLeftOuterDown)) editorOuterDown(unit, *plan);
+    if (take(events.evtLeftOuterUp)) editorOuterUp(unit, *plan);
+    if (take(events.evtLeftInnerUp)) editorInner(unit, +1);
+    if (take(events.evtLeftInnerDown)) editorInner(unit, -1);
+    // ENT is read, not taken; only the look-up that hands over to the SUP page takes it
+    // (kPageRunOrder).
     if (events.evtEnt == 1) blankPlanEnt(unit, *plan);
-    if (events.evtClr == 1 && unit.page.leftCursorOn == 1) {
-        if (!planEntryInProgress(unit) && fpl.planCursorRow >= 0 &&
-            fpl.planCursorRow <= plan->lastIndex) {
-            fpl.deletePending = fpl.deletePending == 1 ? 0 : 1;
+    if (unit.page.leftCursorOn == 1 && take(events.evtClr)) {
+        if (!planEntryInProgress(unit) && editor.planCursorRow >= 0 &&
+            editor.planCursorRow <= plan->lastIndex) {
+            editor.deletePending = editor.deletePending == 1 ? 0 : 1;
         }
-        if (fpl.confirmPending == 1) fpl.confirmPending = 0;
+        if (editor.confirmPending == 1) editor.confirmPending = 0;
     }
 }
 
@@ -326,12 +337,12 @@ void enteredPlanIdent(const Unit& unit, char* out, int size) {
 
 bool supCreationOwnsEnt(const Unit& unit) {
     return unit.page.rightPageGroup == PG_SUP && unit.page.rightCursorOn == 1 &&
-           (unit.db.entryColumn >= 6 || unit.fpl.supLine >= 1);
+           (unit.db.entryColumn >= 6 || unit.pages.sup.supLine >= 1);
 }
 
 int32_t activeRouteTopRow(const Unit& unit) {
     const int32_t last = unit.fpl.activeLastIndex;
-    const int32_t to = unit.nav.activeToIndex;
+    const int32_t to = unit.nav.leg.activeToIndex;
     if (last < 5 || to == kNoActiveRoute || to <= 4) return 0;
     int32_t top = to - 3;  // the previous waypoint stays in view above the active one
     if (top > last - 5) top = last - 5;
@@ -343,12 +354,12 @@ void handleFplEvents(Unit& unit) {
     ControlEvents& events = unit.events;
     if (fpl.selectedPlan < 0 || fpl.selectedPlan > fpl.blankPlanIndex) fpl.selectedPlan = 0;
     if (unit.page.leftCursorOn != 1) {
-        if (events.evtLeftInnerDown == 1) stepPlan(unit, -1);
-        if (events.evtLeftInnerUp == 1) stepPlan(unit, +1);
-        if (events.evtLeftCrsr == 1) cursorOn(unit);
+        if (take(events.evtLeftInnerDown)) stepPlan(unit, -1);
+        if (take(events.evtLeftInnerUp)) stepPlan(unit, +1);
+        if (take(events.evtLeftCrsr)) cursorOn(unit);
         return;
     }
-    if (events.evtLeftCrsr == 1) {
+    if (take(events.evtLeftCrsr)) {
         cursorOff(unit);
         return;
     }

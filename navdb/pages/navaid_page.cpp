@@ -3,7 +3,7 @@
 #include "frame/display.h"
 #include "frame/unit.h"
 #include "navdb/ident_entry.h"
-#include "navdb/waypoint_pages.h"
+#include "navdb/pages/waypoint_pages.h"
 
 namespace {
 
@@ -13,12 +13,10 @@ void handleNavaidKnobs(Unit& unit, const NavaidPage& page) {
     ControlEvents& events = unit.events;
     const NearestStepping stepping{page.nearestMode, page.nearestPos, page.current, page.nearest,
                                    page.count};
-    if (events.evtRightInnerUp != 0) {
-        events.evtRightInnerUp = 0;
+    if (take(events.evtRightInnerUp)) {
         stepNearestUp(stepping);
     }
-    if (events.evtRightInnerDown != 0) {
-        events.evtRightInnerDown = 0;
+    if (take(events.evtRightInnerDown)) {
         stepNearestDown(stepping);
     }
 }

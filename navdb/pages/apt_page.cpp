@@ -5,12 +5,12 @@
 #include <cstring>
 
 #include "frame/display.h"
-#include "frame/pages.h"
+#include "frame/pages/page_table.h"
 #include "frame/unit.h"
-#include "navdb/apt_pages.h"
 #include "navdb/ident_entry.h"
 #include "navdb/nearest.h"
-#include "navdb/waypoint_pages.h"
+#include "navdb/pages/apt_pages.h"
+#include "navdb/pages/waypoint_pages.h"
 
 namespace {
 
@@ -22,7 +22,7 @@ AirportRecord& currentAirport(Unit& unit) {
 }
 
 NearestStepping airportStepping(Unit& unit) {
-    WaypointPagesState& pages = unit.db.pages;
+    AptPageState& pages = unit.pages.apt;
     return {pages.aptNearestMode, pages.aptNearestPos, unit.db.currentAirport,
             unit.db.nearestAirports, unit.db.airportCount};
 }
@@ -33,7 +33,7 @@ void updateNearestAirportsWhenMoved(Unit& unit) {
     const NearestList& list = unit.db.nearestAirports;
     if (!nearestSearchDue(unit, list, kAirportSearchStepNm)) return;
     UpdateNearestAirports(unit);
-    const WaypointPagesState& pages = unit.db.pages;
+    const AptPageState& pages = unit.pages.apt;
     if (unit.page.rightCursorOn == 1 && pages.aptNearestMode == 1 && pages.aptNearestPos == 1 &&
         filledNearestPlaces(list, unit.db.airportCount) >= 1) {
         unit.db.currentAirport = list.slots[1].recordIndex;
@@ -42,10 +42,10 @@ void updateNearestAirportsWhenMoved(Unit& unit) {
 
 // Inner knob pushed in, cursor off: page steps, with the APT 3 runway list in between.
 void stepAptPageUp(Unit& unit) {
-    WaypointPagesState& pages = unit.db.pages;
+    AptPageState& pages = unit.pages.apt;
     if (pages.aptPage == 3) {
         AirportRecord& airport = currentAirport(unit);
-        prepareRunwayPairs(airport, unit.nav.magVar);
+        prepareRunwayPairs(airport, unit.nav.aircraft.magVar);
         if (runwayListContinues(airport, pages.runwayListOffset)) {
             pages.runwayListOffset = pages.runwayListOffset == 0 ? 1 : pages.runwayListOffset + 2;
             return;
@@ -56,7 +56,7 @@ void stepAptPageUp(Unit& unit) {
 }
 
 void stepAptPageDown(Unit& unit) {
-    WaypointPagesState& pages = unit.db.pages;
+    AptPageState& pages = unit.pages.apt;
     if (pages.aptPage == 3 && pages.runwayListOffset >= 1) {
         --pages.runwayListOffset;
         return;
@@ -68,11 +68,10 @@ void stepAptPageDown(Unit& unit) {
 void handleAptEvents(Unit& unit) {
     ControlEvents& events = unit.events;
     PageState& page = unit.page;
-    WaypointPagesState& pages = unit.db.pages;
+    AptPageState& pages = unit.pages.apt;
     const bool knobPushedIn = page.rightInnerKnobState == 1;
 
-    if (events.evtRightCrsr != 0) {
-        events.evtRightCrsr = 0;
+    if (take(events.evtRightCrsr)) {
         if (knobPushedIn) {
             if (page.rightCursorOn == 1) {
                 page.rightCursorOn = 0;
@@ -90,27 +89,27 @@ void handleAptEvents(Unit& unit) {
     if (knobPushedIn && page.rightCursorOn == 1) {
         // The knobs enter the identifier; while the cursor only follows nearest airport 1
         // there is no entry to change, so they do nothing.
+        const bool innerUp = take(events.evtRightInnerUp);
+        const bool innerDown = take(events.evtRightInnerDown);
+        const bool outerUp = take(events.evtRightOuterUp);
+        const bool outerDown = take(events.evtRightOuterDown);
         if (pages.aptFollowsNearest == 0) {
-            if (events.evtRightInnerUp != 0) identEntryNextChar(unit, kTypeAirport);
-            if (events.evtRightInnerDown != 0) identEntryPreviousChar(unit, kTypeAirport);
-            if (events.evtRightOuterUp != 0) identEntryCursorRight(unit, kTypeAirport);
-            if (events.evtRightOuterDown != 0) identEntryCursorLeft(unit, kTypeAirport);
+            if (innerUp) identEntryNextChar(unit, kTypeAirport);
+            if (innerDown) identEntryPreviousChar(unit, kTypeAirport);
+            if (outerUp) identEntryCursorRight(unit, kTypeAirport);
+            if (outerDown) identEntryCursorLeft(unit, kTypeAirport);
         }
-        events.evtRightInnerUp = events.evtRightInnerDown = 0;
-        events.evtRightOuterUp = events.evtRightOuterDown = 0;
         return;
     }
 
-    if (events.evtRightInnerUp != 0) {
-        events.evtRightInnerUp = 0;
+    if (take(events.evtRightInnerUp)) {
         if (knobPushedIn) {
             stepAptPageUp(unit);
         } else {
             stepNearestUp(airportStepping(unit));
         }
     }
-    if (events.evtRightInnerDown != 0) {
-        events.evtRightInnerDown = 0;
+    if (take(events.evtRightInnerDown)) {
         if (knobPushedIn) {
             stepAptPageDown(unit);
         } else {
@@ -121,7 +120,7 @@ void handleAptEvents(Unit& unit) {
 
 // A small arrow before the identifier when the airport is the active route's waypoint.
 void drawActiveMark(Unit& unit, Canvas& canvas, float pageX, const AirportRecord& airport) {
-    const int32_t to = unit.nav.activeToIndex;
+    const int32_t to = unit.nav.leg.activeToIndex;
     if (to == kNoActiveRoute || to < 0 || to >= kPlanWaypointCount) return;
     const PlanWaypoint& waypoint = unit.fpl.activeRoute.waypoints[to];
     if (waypoint.ident[0] == '\0' ||
@@ -136,7 +135,7 @@ void drawActiveMark(Unit& unit, Canvas& canvas, float pageX, const AirportRecord
 
 void drawApt1(Unit& unit, Canvas& canvas, float pageX, const AirportRecord& airport) {
     drawNameRows(canvas, pageX, airport.name);
-    if (unit.db.pages.aptNearestMode == 1 && airport.nearestRank >= 1) {
+    if (unit.pages.apt.aptNearestMode == 1 && airport.nearestRank >= 1) {
         const CellText cell = formatCell("  %5d'---", airport.longestRunwayFeet);
         drawCell(canvas, pageX + 10.0f, rowY(3), cell.text);
         drawBearingDistanceRows(unit, canvas, pageX, airport.latitude, airport.longitude);
@@ -166,7 +165,7 @@ void drawAptPage(Unit& unit, Host&, Canvas& canvas, float x) {
         endPage(canvas);
         return;
     }
-    WaypointPagesState& pages = db.pages;
+    AptPageState& pages = unit.pages.apt;
     if (unit.page.rightCursorOn == 0) pages.aptFollowsNearest = 0;
     if (pages.aptPage < 1 || pages.aptPage > kAptPageCount) pages.aptPage = 1;
     keepCurrentInTable(db.currentAirport, db.airportCount);

@@ -5,9 +5,9 @@
 #include <cstdio>
 #include <cstring>
 
-#include "fpl/plan_editor.h"
+#include "fpl/pages/plan_editor.h"
 #include "frame/display.h"
-#include "frame/pages.h"
+#include "frame/pages/page_table.h"
 #include "frame/unit.h"
 #include "navdb/coordinates.h"
 #include "navdb/lookup.h"
@@ -47,7 +47,7 @@ void appendEntryChar(NavDbState& db) {
 }
 
 void endCreation(Unit& unit) {
-    unit.fpl.supLine = 0;
+    unit.pages.sup.supLine = 0;
     unit.page.rightCursorOn = 0;
 }
 
@@ -55,9 +55,9 @@ void startEntry(Unit& unit) {
     NavDbState& db = unit.db;
     unit.page.rightCursorOn = 1;
     // A creation that still waits for ENT is over once a new entry starts.
-    unit.fpl.confirmPending = 0;
-    unit.fpl.supLine = 0;
-    unit.fpl.supTableFull = 0;
+    unit.pages.fpl.confirmPending = 0;
+    unit.pages.sup.supLine = 0;
+    unit.pages.sup.supTableFull = 0;
     db.entryColumn = 1;
     db.currentUserWaypoint = 1;
     db.entryText[0] = '\0';
@@ -129,7 +129,7 @@ void identCursorLeft(Unit& unit) {
 bool planEditorWaiting(const Unit& unit) {
     const FplState& fpl = unit.fpl;
     return unit.page.leftPageGroup == PG_FPL && unit.page.leftCursorOn == 1 &&
-           fpl.selectedPlan == fpl.blankPlanIndex && fpl.planCursorRow >= 0;
+           fpl.selectedPlan == fpl.blankPlanIndex && unit.pages.fpl.planCursorRow >= 0;
 }
 
 // After a creation the new waypoint is the selected one; while a plan is being edited it
@@ -142,9 +142,9 @@ void offerCreated(Unit& unit) {
         // The new record is the one shown and handed on, even when an older one has its name.
         unit.db.currentUserWaypoint = created;
         LoadSelectedWaypoint(unit, kTypeUserWaypoint);
-        unit.fpl.confirmPending = planEditorWaiting(unit) ? 1 : 0;
+        unit.pages.fpl.confirmPending = planEditorWaiting(unit) ? 1 : 0;
     } else {
-        unit.fpl.confirmPending = 0;
+        unit.pages.fpl.confirmPending = 0;
         unit.db.entryText[0] = '\0';
         unit.db.entryChar = '\0';
     }
@@ -157,7 +157,7 @@ void identEnt(Unit& unit) {
     enteredIdent(unit, ident);
     if (db.currentUserWaypoint != 0 || ident[0] == '\0') return;
     if (userWaypointTableFull(unit)) {
-        unit.fpl.supTableFull = 1;
+        unit.pages.sup.supTableFull = 1;
         return;
     }
     if (db.entryColumn == kPresPosColumn) {
@@ -165,14 +165,14 @@ void identEnt(Unit& unit) {
         return;
     }
     if (db.coordinateEntry[0].choiceCount == 0) InitCoordinateLists(unit);
-    unit.fpl.confirmPending = 1;
-    unit.fpl.supLine = 1;
+    unit.pages.fpl.confirmPending = 1;
+    unit.pages.sup.supLine = 1;
     db.entryColumn = 1;
     for (CoordinateChoices& position : db.coordinateEntry) position.selected = 0;
 }
 
 CoordinateChoices& coordinateAtCursor(Unit& unit) {
-    const int32_t first = unit.fpl.supLine == 1 ? kLatitudeFirstPosition : kLongitudeFirstPosition;
+    const int32_t first = unit.pages.sup.supLine == 1 ? kLatitudeFirstPosition : kLongitudeFirstPosition;
     int32_t column = unit.db.entryColumn;
     if (column < 1) column = 1;
     return unit.db.coordinateEntry[first + column - 1];
@@ -191,21 +191,21 @@ void stepCoordinate(Unit& unit, int32_t step) {
 void coordinateEvents(Unit& unit) {
     ControlEvents& events = unit.events;
     NavDbState& db = unit.db;
-    const int32_t columns = unit.fpl.supLine == 1 ? kLatitudeColumns : kLongitudeColumns;
-    if (events.evtRightInnerUp == 1) stepCoordinate(unit, +1);
-    if (events.evtRightInnerDown == 1) stepCoordinate(unit, -1);
-    if (events.evtRightOuterUp == 1 && db.entryColumn < columns) db.entryColumn += 1;
-    if (events.evtRightOuterDown == 1 && db.entryColumn > 1) db.entryColumn -= 1;
-    if (events.evtEnt != 1) return;
-    if (unit.fpl.supLine == 1) {
-        unit.fpl.confirmPending = 2;
-        unit.fpl.supLine = 2;
+    const int32_t columns = unit.pages.sup.supLine == 1 ? kLatitudeColumns : kLongitudeColumns;
+    if (take(events.evtRightInnerUp)) stepCoordinate(unit, +1);
+    if (take(events.evtRightInnerDown)) stepCoordinate(unit, -1);
+    if (take(events.evtRightOuterUp) && db.entryColumn < columns) db.entryColumn += 1;
+    if (take(events.evtRightOuterDown) && db.entryColumn > 1) db.entryColumn -= 1;
+    if (!take(events.evtEnt)) return;
+    if (unit.pages.sup.supLine == 1) {
+        unit.pages.fpl.confirmPending = 2;
+        unit.pages.sup.supLine = 2;
         db.entryColumn = 1;
     } else if (CreateUserWaypoint(unit, UserWaypointPlace::EnteredPosition)) {
         offerCreated(unit);
     } else {
-        unit.fpl.supTableFull = 1;
-        unit.fpl.confirmPending = 0;
+        unit.pages.sup.supTableFull = 1;
+        unit.pages.fpl.confirmPending = 0;
         endCreation(unit);
     }
 }
@@ -215,36 +215,37 @@ void handleSupEvents(Unit& unit) {
     NavDbState& db = unit.db;
     if (unit.page.rightCursorOn != 1) {
         const int32_t count = db.userWaypointCount;
-        if (events.evtRightInnerUp == 1 && count > 0) {
+        if (count > 0 && take(events.evtRightInnerUp)) {
             db.currentUserWaypoint = db.currentUserWaypoint >= count ? 1 : db.currentUserWaypoint + 1;
         }
-        if (events.evtRightInnerDown == 1 && count > 0) {
+        if (count > 0 && take(events.evtRightInnerDown)) {
             db.currentUserWaypoint = db.currentUserWaypoint <= 1 ? count : db.currentUserWaypoint - 1;
         }
-        if (events.evtRightCrsr == 1) startEntry(unit);
+        if (take(events.evtRightCrsr)) startEntry(unit);
         return;
     }
-    if (events.evtRightCrsr == 1) {
+    if (take(events.evtRightCrsr)) {
         // Leaving a creation half-way leaves nothing waiting for ENT.
-        if (unit.fpl.supLine >= 1 || unit.fpl.confirmPending == 1) unit.fpl.confirmPending = 0;
+        if (unit.pages.sup.supLine >= 1 || unit.pages.fpl.confirmPending == 1) unit.pages.fpl.confirmPending = 0;
         endCreation(unit);
         return;
     }
-    if (unit.fpl.supLine >= 1) {
+    if (unit.pages.sup.supLine >= 1) {
         coordinateEvents(unit);
         return;
     }
-    if (events.evtRightInnerUp == 1 || events.evtRightInnerDown == 1 || events.evtRightOuterUp == 1 ||
-        events.evtRightOuterDown == 1) {
-        unit.fpl.supTableFull = 0;
-    }
+    const bool innerUp = take(events.evtRightInnerUp);
+    const bool innerDown = take(events.evtRightInnerDown);
+    const bool outerUp = take(events.evtRightOuterUp);
+    const bool outerDown = take(events.evtRightOuterDown);
+    if (innerUp || innerDown || outerUp || outerDown) unit.pages.sup.supTableFull = 0;
     if (db.entryColumn <= kLastIdentColumn) {
-        if (events.evtRightInnerUp == 1) stepEntryChar(unit, +1);
-        if (events.evtRightInnerDown == 1) stepEntryChar(unit, -1);
+        if (innerUp) stepEntryChar(unit, +1);
+        if (innerDown) stepEntryChar(unit, -1);
     }
-    if (events.evtRightOuterUp == 1) identCursorRight(unit);
-    if (events.evtRightOuterDown == 1) identCursorLeft(unit);
-    if (events.evtEnt == 1) identEnt(unit);
+    if (outerUp) identCursorRight(unit);
+    if (outerDown) identCursorLeft(unit);
+    if (take(events.evtEnt)) identEnt(unit);
 }
 
 // --- drawing ---
@@ -258,7 +259,7 @@ void drawIdentRow(const Unit& unit, Canvas& canvas, float x) {
     char ident[kEnteredIdentSize];
     enteredIdent(unit, ident);
     drawCell(canvas, x + 5.0f, rowY(0), formatCell(" %s", ident).text);
-    if (db.entryColumn >= 1 && db.entryColumn <= kLastIdentColumn && unit.fpl.supLine == 0) {
+    if (db.entryColumn >= 1 && db.entryColumn <= kLastIdentColumn && unit.pages.sup.supLine == 0) {
         const float cellX = x + 5.0f + kCharWidth * static_cast<float>(db.entryColumn);
         const char cell[2] = {db.entryChar, '\0'};
         drawInverseCell(canvas, cellX + 2.0f, rowBoxY(0), kCharWidth, kRowBoxHeight, cellX, rowY(0), cell);
@@ -283,7 +284,7 @@ void drawCoordinateLine(const Unit& unit, Canvas& canvas, float x, int32_t line,
         const CoordinateChoices& p = positions[i];
         text[cells[i]] = (p.selected >= 0 && p.selected < p.choiceCount) ? p.choices[p.selected] : '_';
     }
-    const bool editing = unit.fpl.supLine == line;
+    const bool editing = unit.pages.sup.supLine == line;
     const float y = rowY(row);
     const float left = x + 10.0f;
     for (int i = 0; i < 11; ++i) {
@@ -303,7 +304,7 @@ void drawCoordinateLine(const Unit& unit, Canvas& canvas, float x, int32_t line,
 
 void drawCreationChoices(const Unit& unit, Canvas& canvas, float x) {
     const int32_t column = unit.db.entryColumn;
-    drawCell(canvas, x + 10.0f, rowY(2), unit.fpl.supTableFull == 1 ? "TABLE FULL" : "CREATE NEW");
+    drawCell(canvas, x + 10.0f, rowY(2), unit.pages.sup.supTableFull == 1 ? "TABLE FULL" : "CREATE NEW");
     drawCell(canvas, x + 10.0f, rowY(3), "WPT AT:");
     if (column == kUserPosColumn) {
         drawInverseCell(canvas, x + 10.0f, rowBoxY(4), 136.0f, kRowBoxHeight, x + 10.0f, rowY(4), "USER POS?");
@@ -334,7 +335,7 @@ void drawWaypointRows(const Unit& unit, Canvas& canvas, float x) {
 
 void drawSup(const Unit& unit, Canvas& canvas, float x) {
     const bool cursor = unit.page.rightCursorOn == 1;
-    if (cursor && unit.fpl.supLine >= 1) {
+    if (cursor && unit.pages.sup.supLine >= 1) {
         drawIdentRow(unit, canvas, x);
         drawCoordinateLine(unit, canvas, x, 1, 4);
         drawCoordinateLine(unit, canvas, x, 2, 5);
@@ -347,10 +348,10 @@ void drawSup(const Unit& unit, Canvas& canvas, float x) {
     } else {
         drawCell(canvas, x + 5.0f, rowY(0), " SUP DATA");
         drawCell(canvas, x + 5.0f, rowY(1), " NOT FOUND");
-        if (unit.fpl.supTableFull == 1) drawCell(canvas, x + 5.0f, rowY(3), " TABLE FULL");
+        if (unit.pages.sup.supTableFull == 1) drawCell(canvas, x + 5.0f, rowY(3), " TABLE FULL");
     }
     drawStatusLabel(canvas, x, "SUP", unit.page.rightCursorOn);
-    if (unit.fpl.confirmPending >= 1) {
+    if (unit.pages.fpl.confirmPending >= 1) {
         drawCell(canvas, 100.0f, kStatusRowY, "ENR-LEG");
         drawFlashingCell(canvas, unit.nav.blinkPhase, x + 40.0f, 155.0f, 50.0f, 20.0f, x + 40.0f, kStatusRowY, "ENT");
     }

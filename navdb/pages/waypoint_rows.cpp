@@ -5,7 +5,7 @@
 #include "frame/unit.h"
 #include "nav/geodesy.h"
 #include "navdb/coordinates.h"
-#include "navdb/waypoint_pages.h"
+#include "navdb/pages/waypoint_pages.h"
 
 namespace {
 
@@ -59,9 +59,9 @@ void drawBearingDistanceRows(const Unit& unit, Canvas& canvas, float pageX, doub
                              double longitude) {
     double distanceNm = 0.0;
     double bearingTrue = 0.0;
-    greatCircle(unit.nav.presentLat, unit.nav.presentLon, latitude, longitude, distanceNm,
+    greatCircle(unit.nav.aircraft.presentLat, unit.nav.aircraft.presentLon, latitude, longitude, distanceNm,
                 bearingTrue);
-    const double bearingMag = toMagnetic(bearingTrue, unit.nav.magVar);
+    const double bearingMag = toMagnetic(bearingTrue, unit.nav.aircraft.magVar);
 
     CellText cell = formatCell("     %03.0f", bearingMag);
     drawCell(canvas, pageX + kDataColumn, rowTop(5), cell.text);
@@ -73,8 +73,7 @@ void drawBearingDistanceRows(const Unit& unit, Canvas& canvas, float pageX, doub
 
 void drawNoDataPage(Unit& unit, Canvas& canvas, float pageX, const char* dataText,
                     const char* label) {
-    if (unit.events.evtRightCrsr != 0 && unit.page.rightCursorOn != 0) {
-        unit.events.evtRightCrsr = 0;
+    if (unit.page.rightCursorOn != 0 && take(unit.events.evtRightCrsr)) {
         unit.page.rightCursorOn = 0;
     }
     drawCell(canvas, pageX + kIdentColumn, rowTop(1), dataText);
@@ -86,7 +85,7 @@ bool nearestSearchDue(const Unit& unit, const NearestList& list, double stepNm) 
     if (list.searchLat <= kNearestNoPosition || list.searchLon <= kNearestNoPosition) return true;
     double distanceNm = 0.0;
     double bearing = 0.0;
-    greatCircle(unit.nav.presentLat, unit.nav.presentLon, list.searchLat, list.searchLon,
+    greatCircle(unit.nav.aircraft.presentLat, unit.nav.aircraft.presentLon, list.searchLat, list.searchLon,
                 distanceNm, bearing);
     return distanceNm > stepNm;
 }

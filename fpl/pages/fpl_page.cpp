@@ -4,10 +4,10 @@
 #include <cstdio>
 #include <cstring>
 
-#include "fpl/plan_editor.h"
+#include "fpl/pages/plan_editor.h"
 #include "fpl/plan_store.h"
 #include "frame/display.h"
-#include "frame/pages.h"
+#include "frame/pages/page_table.h"
 #include "frame/unit.h"
 
 namespace {
@@ -35,7 +35,7 @@ void drawActiveLegMark(Canvas& canvas, float x, float rowTop, bool bracket) {
 
 void drawActiveRoute(const Unit& unit, Canvas& canvas, float x) {
     const FplState& fpl = unit.fpl;
-    if (unit.nav.activeToIndex != kNoActiveRoute && fpl.activeLastIndex >= 0) {
+    if (unit.nav.leg.activeToIndex != kNoActiveRoute && fpl.activeLastIndex >= 0) {
         const int32_t last = fpl.activeLastIndex < kPlanWaypointCount ? fpl.activeLastIndex
                                                                       : kPlanWaypointCount - 1;
         const int32_t top = activeRouteTopRow(unit);
@@ -52,11 +52,11 @@ void drawActiveRoute(const Unit& unit, Canvas& canvas, float x) {
             if (finalOnOwnRow && i == last) return 5;
             return (i >= top && i - top < kActiveRouteRows && i < last + (finalOnOwnRow ? 0 : 1)) ? i - top : -1;
         };
-        const int32_t to = unit.nav.activeToIndex;
-        if (unit.nav.directToActive == 0 && to >= 0 && to <= last) {
+        const int32_t to = unit.nav.leg.activeToIndex;
+        if (unit.nav.leg.directToActive == 0 && to >= 0 && to <= last) {
             const int32_t row = rowOf(to);
             if (row >= 0) drawActiveLegMark(canvas, x, rowY(row), row >= 1);
-        } else if (unit.nav.directToActive != 0) {
+        } else if (unit.nav.leg.directToActive != 0) {
             // A direct-to to a waypoint of the route marks that waypoint, without the bracket.
             const PlanWaypoint& target = unit.directToLeg.target;
             for (int32_t i = 0; i <= last; ++i) {
@@ -72,11 +72,12 @@ void drawActiveRoute(const Unit& unit, Canvas& canvas, float x) {
 }
 
 void drawCommandLine(const Unit& unit, Canvas& canvas, float x, bool blankPlan) {
+    const FplPageState& editor = unit.pages.fpl;
     const FplState& fpl = unit.fpl;
     const bool cursor = unit.page.leftCursorOn == 1;
     const float boxY = rowBoxY(0);
     if (!blankPlan) {
-        if (cursor && fpl.storedPlanChoice == kChoiceInvert) {
+        if (cursor && editor.storedPlanChoice == kChoiceInvert) {
             drawInverseCell(canvas, x + 10.0f, boxY, 166.0f, kRowBoxHeight, x + 10.0f, 0.0f, "USE? INVRT?");
         } else if (cursor) {
             drawInverseCell(canvas, x + 10.0f, boxY, 64.0f, kRowBoxHeight, x + 10.0f, 0.0f, "USE?");
@@ -86,16 +87,16 @@ void drawCommandLine(const Unit& unit, Canvas& canvas, float x, bool blankPlan) 
         }
         return;
     }
-    if (fpl.planEditState == 0) {
-        if (!cursor || fpl.planCursorRow >= 0) {
+    if (editor.planEditState == 0) {
+        if (!cursor || editor.planCursorRow >= 0) {
             drawCell(canvas, x + 10.0f, 0.0f, "LOAD FPL 0?");
-        } else if (fpl.planCursorRow == -1) {
+        } else if (editor.planCursorRow == -1) {
             drawInverseCell(canvas, x + 10.0f, boxY, 64.0f, kRowBoxHeight, x + 10.0f, 0.0f, "USE?");
             drawCell(canvas, x + 10.0f + 5.0f * kCharWidth, 0.0f, "INVRT?");
         } else {
             drawInverseCell(canvas, x + 10.0f, boxY, 166.0f, kRowBoxHeight, x + 10.0f, 0.0f, "USE? INVRT?");
         }
-    } else if (cursor && fpl.planCursorRow == -1) {
+    } else if (cursor && editor.planCursorRow == -1) {
         // A full store cannot take another plan, so the save is not offered.
         const bool full = fpl.blankPlanIndex >= kPlanStoreSlots - 1;
         drawInverseCell(canvas, x + 10.0f, boxY, 166.0f, kRowBoxHeight, x + 10.0f, 0.0f,
@@ -108,7 +109,7 @@ void drawEntryField(const Unit& unit, Canvas& canvas, float x, float y, const Pl
     const FplState& fpl = unit.fpl;
     const int32_t blink = unit.nav.blinkPhase;
     const float boxY = y + 4.0f;
-    if (fpl.confirmPending != 0) {
+    if (unit.pages.fpl.confirmPending != 0) {
         char ident[kPlanEntryMaxChars + 2];
         enteredPlanIdent(unit, ident, sizeof ident);
         drawFlashingCell(canvas, blink, x + kFieldBoxX, boxY, kFieldWidth, kRowBoxHeight, x + kFieldX, y, ident);
@@ -137,10 +138,10 @@ void drawEntryField(const Unit& unit, Canvas& canvas, float x, float y, const Pl
 }
 
 void drawCursorRow(const Unit& unit, Canvas& canvas, float x, float y, const FlightPlan& plan) {
-    const FplState& fpl = unit.fpl;
-    const int32_t row = fpl.planCursorRow;
+    const FplPageState& editor = unit.pages.fpl;
+    const int32_t row = editor.planCursorRow;
     const PlanWaypoint& waypoint = plan.waypoints[row];
-    if (fpl.deletePending == 1) {
+    if (editor.deletePending == 1) {
         drawFlashingCell(canvas, unit.nav.blinkPhase, x + 10.0f, y + 4.0f, 260.0f, kRowBoxHeight, x + 10.0f, y,
                          formatCell("DEL %3s?", waypoint.ident).text);
         return;
@@ -150,6 +151,7 @@ void drawCursorRow(const Unit& unit, Canvas& canvas, float x, float y, const Fli
 }
 
 void drawPlan(const Unit& unit, Canvas& canvas, float x) {
+    const FplPageState& editor = unit.pages.fpl;
     const FplState& fpl = unit.fpl;
     const FlightPlan* plan = fpl.store.plan(fpl.selectedPlan);
     if (plan == nullptr) return;
@@ -159,16 +161,16 @@ void drawPlan(const Unit& unit, Canvas& canvas, float x) {
 
     const int32_t last = plan->lastIndex < kPlanWaypointCount ? plan->lastIndex : kPlanWaypointCount - 1;
     for (int32_t k = 0; k < kPlanRows; ++k) {
-        const int32_t i = fpl.planScrollTop + k;
+        const int32_t i = editor.planScrollTop + k;
         if (i >= last) break;  // the final entry has the bottom row
-        if (editing && i == fpl.planCursorRow) {
+        if (editing && i == editor.planCursorRow) {
             drawCursorRow(unit, canvas, x, rowY(k + 1), *plan);
         } else {
             drawEntryRow(canvas, x, rowY(k + 1), i + 1, plan->waypoints[i].ident);
         }
     }
     if (last >= 0 && (last > 0 || plan->waypoints[0].ident[0] != '\0' || editing)) {
-        if (editing && fpl.planCursorRow == last) {
+        if (editing && editor.planCursorRow == last) {
             drawCursorRow(unit, canvas, x, rowY(5), *plan);
         } else {
             drawEntryRow(canvas, x, rowY(5), last + 1, plan->waypoints[last].ident);
@@ -180,7 +182,7 @@ void drawPlan(const Unit& unit, Canvas& canvas, float x) {
     } else {
         drawCell(canvas, x + 10.0f, 151.0f, formatCell("FPL%2d", fpl.selectedPlan).text);
     }
-    if (editing && fpl.confirmPending == 1) {
+    if (editing && editor.confirmPending == 1) {
         drawCell(canvas, 100.0f, kStatusRowY, "ENR-LEG");
         drawFlashingCell(canvas, unit.nav.blinkPhase, 224.0f, 155.0f, 50.0f, 20.0f, 224.0f, kStatusRowY, "ENT");
     }

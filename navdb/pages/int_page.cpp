@@ -2,10 +2,10 @@
 // table at both ends; there is no nearest list of intersections and no reference
 // waypoint, so the reference, radial and distance rows show dashes.
 #include "frame/display.h"
-#include "frame/pages.h"
+#include "frame/pages/page_table.h"
 #include "frame/unit.h"
 #include "navdb/ident_entry.h"
-#include "navdb/waypoint_pages.h"
+#include "navdb/pages/waypoint_pages.h"
 
 void drawIntPage(Unit& unit, Host&, Canvas& canvas, float x) {
     beginPage(canvas, unit.display);
@@ -20,12 +20,10 @@ void drawIntPage(Unit& unit, Host&, Canvas& canvas, float x) {
     if (!handleIdentEntryEvents(unit, kTypeIntersection)) {
         ControlEvents& events = unit.events;
         int32_t& current = db.currentIntersection;
-        if (events.evtRightInnerUp != 0) {
-            events.evtRightInnerUp = 0;
+        if (take(events.evtRightInnerUp)) {
             current = current >= db.intersectionCount ? 1 : current + 1;
         }
-        if (events.evtRightInnerDown != 0) {
-            events.evtRightInnerDown = 0;
+        if (take(events.evtRightInnerDown)) {
             current = current <= 1 ? db.intersectionCount : current - 1;
         }
     }

@@ -1,8 +1,8 @@
 // The VOR page group: one VOR of the database, or the nearest VORs below VOR 1.
-#include "frame/pages.h"
+#include "frame/pages/page_table.h"
 #include "frame/unit.h"
 #include "navdb/nearest.h"
-#include "navdb/waypoint_pages.h"
+#include "navdb/pages/waypoint_pages.h"
 
 void drawVorPage(Unit& unit, Host&, Canvas& canvas, float x) {
     NavDbState& db = unit.db;
@@ -10,8 +10,8 @@ void drawVorPage(Unit& unit, Host&, Canvas& canvas, float x) {
                           db.vors,
                           db.vorCount,
                           db.currentVor,
-                          db.pages.vorNearestMode,
-                          db.pages.vorNearestPos,
+                          unit.pages.vor.vorNearestMode,
+                          unit.pages.vor.vorNearestPos,
                           db.nearestVors,
                           &UpdateNearestVors,
                           " VOR DATA",

@@ -1,7 +1,7 @@
 // APT 4: the airport's communication frequencies from the information file.
 #include "frame/display.h"
 #include "frame/unit.h"
-#include "navdb/apt_pages.h"
+#include "navdb/pages/apt_pages.h"
 #include "navdb/navdb_load.h"
 
 namespace {

@@ -2,7 +2,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "navdb/waypoint_pages.h"
+#include "navdb/pages/waypoint_pages.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "fpl/plan_waypoint.h"
+#include "frame/plan_waypoint.h"
 
 #include <cstring>
 

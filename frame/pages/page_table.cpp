@@ -1,0 +1,81 @@
+// The page table's rows. A page's run function is declared here beside its row; the page
+// itself is one file in its subsystem's pages folder.
+#include "frame/pages/page_table.h"
+
+#include "nav/pages/nav_hooks.h"
+
+// Frame.
+void drawSelfTestPage(Unit& unit, Host& host, Canvas& canvas, float x);
+// Navigation database.
+void drawAptPage(Unit& unit, Host& host, Canvas& canvas, float x);
+void drawVorPage(Unit& unit, Host& host, Canvas& canvas, float x);
+void drawNdbPage(Unit& unit, Host& host, Canvas& canvas, float x);
+void drawIntPage(Unit& unit, Host& host, Canvas& canvas, float x);
+void drawSupPage(Unit& unit, Host& host, Canvas& canvas, float x);
+// Flight plans.
+void drawFplPage(Unit& unit, Host& host, Canvas& canvas, float x);
+
+namespace {
+
+// The run function of a page that is not built yet: it draws nothing and takes no event.
+void drawNoPage(Unit&, Host&, Canvas&, float) {}
+
+constexpr PageCover kNone = PageCover::None;
+constexpr PageSides kLeft = PageSides::Left;
+constexpr PageSides kRight = PageSides::Right;
+constexpr PageSides kBoth = PageSides::Both;
+
+// clang-format off
+constexpr PageEntry kPageTable[] = {
+    // group          label  sides   run                enter          cover
+    {PG_TRI,          "TRI", kLeft,  &drawNoPage,       nullptr,       kNone},
+    {PG_MOD,          "MOD", kLeft,  &drawNoPage,       nullptr,       kNone},
+    {PG_FPL,          "FPL", kLeft,  &drawFplPage,      nullptr,       kNone},
+    {PG_NAV,          "NAV", kBoth,  &drawNoPage,       &enterNavPage, kNone},
+    {PG_CAL,          "CAL", kLeft,  &drawNoPage,       nullptr,       kNone},
+    {PG_STA,          "STA", kLeft,  &drawNoPage,       nullptr,       kNone},
+    {PG_SET,          "SET", kLeft,  &drawNoPage,       nullptr,       kNone},
+    {PG_OTH,          "OTH", kLeft,  &drawNoPage,       nullptr,       kNone},
+    {PG_APT,          "APT", kRight, &drawAptPage,      nullptr,       kNone},
+    {PG_REF,          "REF", kRight, &drawNoPage,       nullptr,       kNone},
+    {PG_ACT,          "ACT", kRight, &drawNoPage,       nullptr,       kNone},
+    {PG_DT,           "D/T", kRight, &drawNoPage,       nullptr,       kNone},
+    {PG_VOR,          "VOR", kRight, &drawVorPage,      nullptr,       kNone},
+    {PG_NDB,          "NDB", kRight, &drawNdbPage,      nullptr,       kNone},
+    {PG_INT,          "INT", kRight, &drawIntPage,      nullptr,       kNone},
+    {PG_SUP,          "SUP", kRight, &drawSupPage,      nullptr,       kNone},
+    {PG_DIRECT_TO,    "D->", kLeft,  &drawNoPage,       nullptr,       kNone},
+    {PG_ALT,          "ALT", kLeft,  &drawNoPage,       nullptr,       kNone},
+    {PG_MESSAGE,      "MSG", kLeft,  &drawNoPage,       nullptr,       PageCover::RightPage},
+    {PG_SELF_TEST,    "",    kLeft,  &drawSelfTestPage, nullptr,       PageCover::WholeDisplay},
+    {PG_DUPLICATES,   "DUP", kLeft,  &drawNoPage,       nullptr,       kNone},
+};
+// clang-format on
+
+constexpr int rowsOf(int32_t group) {
+    int rows = 0;
+    for (const PageEntry& entry : kPageTable) rows += entry.group == group ? 1 : 0;
+    return rows;
+}
+
+// Every group has exactly one row, and every row names a group.
+constexpr bool everyGroupHasOneRow() {
+    for (int32_t group = PG_TRI; group <= kLastPageGroup; ++group) {
+        if (rowsOf(group) != (isPageGroup(group) ? 1 : 0)) return false;
+    }
+    for (const PageEntry& entry : kPageTable) {
+        if (!isPageGroup(entry.group) || entry.run == nullptr || entry.label == nullptr) return false;
+    }
+    return true;
+}
+static_assert(everyGroupHasOneRow(), "every page group needs exactly one row in kPageTable");
+
+}  // namespace
+
+const PageEntry* findPage(int32_t group, PageSide side) {
+    const PageSides other = side == PageSide::Left ? PageSides::Right : PageSides::Left;
+    for (const PageEntry& entry : kPageTable) {
+        if (entry.group == group) return entry.sides != other ? &entry : nullptr;
+    }
+    return nullptr;
+}

@@ -1,0 +1,12 @@
+// What the NAV pages keep between draws: the map mode of each side, the map's CLR toggle
+// and the map range in pixels that the draw routine works out before the pages draw.
+#pragma once
+
+#include <cstdint>
+
+struct NavPagesState {
+    int32_t leftMapMode = 0;
+    int32_t rightMapMode = 0;
+    int32_t nav5ClrToggle = 0;
+    int32_t mapScalePixels = 96;  // 72, 88, 96 or 130
+};
