@@ -7,6 +7,7 @@
 #include "fpl/fpl_hooks.h"
 #include "frame/host.h"
 #include "frame/pages/page_table.h"
+#include "nav/navigation.h"
 #include "frame/unit.h"
 
 namespace {

@@ -43,8 +43,6 @@ inline constexpr const char* kControlVariableNames[kControlCount] = {
 
 inline constexpr const char* kRightInnerKnobPositionName = "tw4_vgr_right_inner_knob_position";
 inline constexpr const char* kPowerKnobPositionName = "tw4_vgr_pwr_knob_position";
-inline constexpr const char* kLnavName = "lnav";
-inline constexpr const char* kLnavClickedName = "lnav_clicked";
 
 // Runs the handler of one control; used by the polled variables and the mouse areas alike.
 void runControl(Unit& unit, Host& host, Control control);

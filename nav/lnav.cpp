@@ -1,6 +1,5 @@
 // The autopilot coupling: engaged and released by the "lnav_clicked" panel variable,
 // released automatically when the autopilot master or heading hold goes off.
-#include "frame/controls.h"
 #include "frame/host.h"
 #include "frame/unit.h"
 #include "nav/navigation.h"

@@ -4,6 +4,10 @@
 class Host;
 struct Unit;
 
+// The coupling's panel variables: its state for the panel, and the click that toggles it.
+inline constexpr const char* kLnavName = "lnav";
+inline constexpr const char* kLnavClickedName = "lnav_clicked";
+
 // Runs the solution when the host's tick count has changed since the last run.
 void updateNavigation(Unit& unit, Host& host);
 
