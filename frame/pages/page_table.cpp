@@ -72,6 +72,13 @@ static_assert(everyGroupHasOneRow(), "every page group needs exactly one row in 
 
 }  // namespace
 
+const char* pageLabel(PageGroup group) {
+    for (const PageEntry& entry : kPageTable) {
+        if (entry.group == group) return entry.label;
+    }
+    return "";
+}
+
 const PageEntry* findPage(int32_t group, PageSide side) {
     const PageSides other = side == PageSide::Left ? PageSides::Right : PageSides::Left;
     for (const PageEntry& entry : kPageTable) {

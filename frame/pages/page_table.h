@@ -45,6 +45,10 @@ struct PageEntry {
 // name no group, a group of the other side): such a page draws nothing.
 const PageEntry* findPage(int32_t group, PageSide side);
 
+// The status-line label of `group` from its row ("" without one). Pages with numbered
+// views ("APT 3") or a number of their own ("FPL 2") write their label themselves.
+const char* pageLabel(PageGroup group);
+
 // The outer knobs' page cycles, in the order the knob turned up steps through them; both
 // wrap round. Groups outside a cycle (the overlays, the self-test) do not step.
 inline constexpr PageGroup kLeftPageCycle[] = {PG_TRI, PG_MOD, PG_FPL, PG_NAV,

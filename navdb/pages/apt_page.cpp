@@ -161,7 +161,7 @@ void drawAptPage(Unit& unit, Host&, Canvas& canvas, float x) {
     beginPage(canvas, unit.display);
     NavDbState& db = unit.db;
     if (db.airportCount < 1) {
-        drawNoDataPage(unit, canvas, x, " APT DATA", "APT");
+        drawNoDataPage(unit, canvas, x, " APT DATA", pageLabel(PG_APT));
         endPage(canvas);
         return;
     }

@@ -11,7 +11,7 @@ void drawIntPage(Unit& unit, Host&, Canvas& canvas, float x) {
     beginPage(canvas, unit.display);
     NavDbState& db = unit.db;
     if (db.intersectionCount < 1) {
-        drawNoDataPage(unit, canvas, x, " INT DATA", "INT");
+        drawNoDataPage(unit, canvas, x, " INT DATA", pageLabel(PG_INT));
         endPage(canvas);
         return;
     }
@@ -36,6 +36,6 @@ void drawIntPage(Unit& unit, Host&, Canvas& canvas, float x) {
     drawCell(canvas, x + 10.0f, rowY(2), "RAD: ---.-\xB0");
     drawCell(canvas, x + 10.0f, rowY(3), "DIS:  -.-NM");
     drawPositionRows(canvas, x, intersection.latitude, intersection.longitude);
-    drawStatusLabel(canvas, x, "INT", unit.page.rightCursorOn);
+    drawStatusLabel(canvas, x, pageLabel(PG_INT), unit.page.rightCursorOn);
     endPage(canvas);
 }

@@ -15,7 +15,7 @@ void drawNdbPage(Unit& unit, Host&, Canvas& canvas, float x) {
                           db.nearestNdbs,
                           &UpdateNearestNdbs,
                           " NDB DATA",
-                          "NDB",
+                          pageLabel(PG_NDB),
                           FrequencyStyle::Ndb};
     drawNavaidPage(unit, canvas, x, page);
 }

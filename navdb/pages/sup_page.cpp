@@ -350,7 +350,7 @@ void drawSup(const Unit& unit, Canvas& canvas, float x) {
         drawCell(canvas, x + 5.0f, rowY(1), " NOT FOUND");
         if (unit.pages.sup.supTableFull == 1) drawCell(canvas, x + 5.0f, rowY(3), " TABLE FULL");
     }
-    drawStatusLabel(canvas, x, "SUP", unit.page.rightCursorOn);
+    drawStatusLabel(canvas, x, pageLabel(PG_SUP), unit.page.rightCursorOn);
     if (unit.pages.fpl.confirmPending >= 1) {
         drawCell(canvas, 100.0f, kStatusRowY, "ENR-LEG");
         drawFlashingCell(canvas, unit.nav.blinkPhase, x + 40.0f, 155.0f, 50.0f, 20.0f, x + 40.0f, kStatusRowY, "ENT");

@@ -15,7 +15,7 @@ void drawVorPage(Unit& unit, Host&, Canvas& canvas, float x) {
                           db.nearestVors,
                           &UpdateNearestVors,
                           " VOR DATA",
-                          "VOR",
+                          pageLabel(PG_VOR),
                           FrequencyStyle::Vor};
     drawNavaidPage(unit, canvas, x, page);
 }
