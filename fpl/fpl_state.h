@@ -1,4 +1,5 @@
-// The flight plan store, the active route and the state of the plan pages.
+// The flight plan store, the active route, the route file scratch and the plan entry; the
+// FPL page's editor keeps its own record in fpl/pages/fpl_page_state.h.
 //
 // FPL 0 is the active route; the store's slot 1 is the simulator's own plan, slots
 // 2..blankPlanIndex-1 the route files, slot blankPlanIndex the blank plan in which new

@@ -64,7 +64,7 @@ constexpr bool everyGroupHasOneRow() {
         if (rowsOf(group) != (isPageGroup(group) ? 1 : 0)) return false;
     }
     for (const PageEntry& entry : kPageTable) {
-        if (!isPageGroup(entry.group) || entry.run == nullptr || entry.label == nullptr) return false;
+        if (!isPageGroup(entry.group) || entry.label == nullptr) return false;
     }
     return true;
 }
