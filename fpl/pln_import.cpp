@@ -3,9 +3,9 @@
 #include <cstdio>
 #include <cstring>
 
+#include "base/text.h"
 #include "fpl/plan_waypoint.h"
 #include "fpl/route_files.h"
-#include "fpl/text_fields.h"
 #include "frame/paths.h"
 #include "frame/unit.h"
 
@@ -224,7 +224,7 @@ double parseLineAngle(std::string_view part) {
     const char letter = hemisphere(part, i);
     const double degrees = readWhole(part, i);
     skipToDigit(part, i);
-    const double minutes = leadingDouble(part.substr(i));
+    const double minutes = parseDoublePrefix(part.substr(i));
     return signedFor(letter, degrees + minutes / 60.0);
 }
 
@@ -247,8 +247,10 @@ int importPlanFile(Unit& unit, const char* name) {
     bool failed = std::fputs("[FlightPlan]\r\n", outFile) < 0;
 
     ImportState state;
-    char line[kPlnLineMaxChars + 1];
-    while (readLine(in, line, sizeof line)) {
+    char buffer[4096];
+    LineReader reader(in, kPlnLineMaxChars, buffer);
+    std::string_view line;
+    while (reader.next(line)) {
         taggedLine(line, state, out);
         lineFormLine(line, state, out);
     }

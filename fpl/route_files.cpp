@@ -6,10 +6,10 @@
 #include <filesystem>
 #include <system_error>
 
+#include "base/text.h"
 #include "fpl/fpl_hooks.h"
 #include "fpl/plan_store.h"
 #include "fpl/pln_import.h"
-#include "fpl/text_fields.h"
 #include "frame/paths.h"
 #include "frame/unit.h"
 
@@ -109,8 +109,8 @@ bool parseRouteLine(std::string_view line, PlanWaypoint& waypoint) {
     if (count == 0) return false;
     std::memset(&waypoint, 0, sizeof waypoint);
     copyField(waypoint.ident, sizeof waypoint.ident, fields[0]);
-    if (count > 1) waypoint.latitude = leadingDouble(fields[1]);
-    if (count > 2) waypoint.longitude = leadingDouble(fields[2]);
+    if (count > 1) waypoint.latitude = parseDoublePrefix(fields[1]);
+    if (count > 2) waypoint.longitude = parseDoublePrefix(fields[2]);
     if (count > 3) copyField(waypoint.type, sizeof waypoint.type, fields[3]);
     if (count > 4 && !equalsIgnoreCase(fields[4], "---")) {
         copyField(waypoint.frequency, sizeof waypoint.frequency, fields[4]);
@@ -137,9 +137,11 @@ void loadRouteFile(Unit& unit, const char* name) {
     std::FILE* file = std::fopen(path.text, "rb");
     if (file == nullptr) return;
 
-    char line[kRouteLineMaxChars + 1];
+    char buffer[4096];
+    LineReader reader(file, kRouteLineMaxChars, buffer);
+    std::string_view line;
     bool inSection = false;
-    while (readLine(file, line, sizeof line)) {
+    while (reader.next(line)) {
         if (scratch.lastIndex >= kPlanWaypointCount - 1) break;
         std::string_view first[1];
         const int count = splitFields(line, first, 1);

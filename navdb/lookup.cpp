@@ -1,13 +1,13 @@
 // Identifier lookups, the selected waypoint, the duplicate list and the next-character
 // lists. All are linear scans in table order; loaded tables are scanned through their
 // compact identifier arrays.
+#include "base/text.h"
 #include "navdb/lookup.h"
 
 #include <cstring>
 
 #include "fpl/plan_waypoint.h"
 #include "frame/unit.h"
-#include "navdb/text_columns.h"
 
 namespace {
 

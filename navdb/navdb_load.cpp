@@ -4,10 +4,10 @@
 #include <cstdio>
 #include <string_view>
 
+#include "base/text.h"
 #include "frame/paths.h"
 #include "frame/unit.h"
 #include "navdb/line_parsers.h"
-#include "navdb/line_reader.h"
 #include "navdb/tables.h"
 
 namespace {
@@ -27,9 +27,9 @@ template <typename Handler>
 void readDataFile(const Unit& unit, const char* fileName, Handler&& handleLine) {
     std::FILE* file = openDataFile(unit, fileName);
     if (file == nullptr) return;
-    // The reader holds a 64 KiB buffer: one per file read, not one per line.
-    static_assert(sizeof(LineReader) < 80 * 1024);
-    LineReader reader(file, kDataLineLength);
+    // One 64 KiB buffer per file read, not one per line.
+    char buffer[64 * 1024];
+    LineReader reader(file, kDataLineLength, buffer);
     std::string_view line;
     while (reader.next(line)) handleLine(line);
     std::fclose(file);
