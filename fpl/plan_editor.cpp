@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "base/text.h"
 #include "fpl/plan_store.h"
 #include "fpl/route_files.h"
 #include "frame/unit.h"
@@ -181,7 +182,7 @@ void editorOuterUp(Unit& unit, FlightPlan& plan) {
             buildPlanCharsFor(unit, fpl.planEntryText);  // nothing continues: stay
             return;
         }
-        copyPlanText(fpl.planEntryText, prefix);
+        copyField(fpl.planEntryText, prefix);
         fpl.planEntryCount += 1;
         setCandidate(unit, 2);
         return;

@@ -98,7 +98,7 @@ struct ImportState {
     bool identInSecondField = false;
 };
 
-void setType(char (&type)[kImportTypeSize], const char* text) { copyPlanText(type, text); }
+void setType(char (&type)[kImportTypeSize], const char* text) { copyField(type, text); }
 
 void taggedLine(std::string_view line, ImportState& state, ImportWriter& out) {
     constexpr std::string_view kOpen = "<ATCWaypoint id=";
@@ -106,14 +106,14 @@ void taggedLine(std::string_view line, ImportState& state, ImportWriter& out) {
     if (open != std::string_view::npos) {
         state.inBlock = true;
         state.block = ImportWaypoint{};
-        copyPlanText(state.block.type, state.lastTaggedType);
+        copyField(state.block.type, state.lastTaggedType);
         char ident[kImportIdentSize] = {};
         int n = 0;
         for (char c : line.substr(open + kOpen.size())) {
             if (c == '"' || c == '>' || c == ' ' || c == '\t') continue;
             if (n < kImportIdentSize - 1) ident[n++] = c;
         }
-        copyPlanText(state.block.ident, ident);
+        copyField(state.block.ident, ident);
         return;
     }
     if (!state.inBlock) return;
@@ -136,7 +136,7 @@ void taggedLine(std::string_view line, ImportState& state, ImportWriter& out) {
         state.block.longitude = parseTaggedAngle(longitude);
     } else if (line.find("</ATCWaypoint>") != std::string_view::npos) {
         out.write(state.block);
-        copyPlanText(state.lastTaggedType, state.block.type);
+        copyField(state.lastTaggedType, state.block.type);
         state.inBlock = false;
     }
 }

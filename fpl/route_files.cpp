@@ -59,10 +59,10 @@ bool listedBefore(const ListedName& a, const ListedName& b) {
 void installSimulatorPlaceholder(FlightPlan& plan) {
     clearPlanSlot(plan);
     std::memset(&plan.waypoints[1], 0, sizeof plan.waypoints[1]);
-    copyPlanText(plan.firstIdent, "MSFS");
-    copyPlanText(plan.lastIdent, "PLNR");
-    copyPlanText(plan.waypoints[0].ident, "MSFS");
-    copyPlanText(plan.waypoints[1].ident, "PLNR");
+    copyField(plan.firstIdent, "MSFS");
+    copyField(plan.lastIdent, "PLNR");
+    copyField(plan.waypoints[0].ident, "MSFS");
+    copyField(plan.waypoints[1].ident, "PLNR");
     plan.lastIndex = 1;
 }
 
@@ -73,8 +73,8 @@ bool takeScratch(Unit& unit, int32_t number) {
     const int32_t last = fpl.scratch.lastIndex;
     if (plan == nullptr || last < 1 || last >= kPlanWaypointCount) return false;
     for (int32_t i = 0; i <= last; ++i) copyPlanWaypoint(plan->waypoints[i], fpl.scratch.waypoints[i]);
-    copyPlanText(plan->firstIdent, plan->waypoints[0].ident);
-    copyPlanText(plan->lastIdent, plan->waypoints[last].ident);
+    copyField(plan->firstIdent, plan->waypoints[0].ident);
+    copyField(plan->lastIdent, plan->waypoints[last].ident);
     plan->lastIndex = last;
     return true;
 }
@@ -227,8 +227,8 @@ SaveResult saveRouteFile(Unit& unit) {
     FlightPlan& plan = *slot;
     std::snprintf(plan.name, sizeof plan.name, "%s.RTE", stem);
     const int32_t last = plan.lastIndex;
-    copyPlanText(plan.firstIdent, plan.waypoints[0].ident);
-    copyPlanText(plan.lastIdent, plan.waypoints[last < 0 ? 0 : last].ident);
+    copyField(plan.firstIdent, plan.waypoints[0].ident);
+    copyField(plan.lastIdent, plan.waypoints[last < 0 ? 0 : last].ident);
     fpl.blankPlanIndex += 1;
     clearPlanSlot(*nextBlank);
 
