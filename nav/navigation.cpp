@@ -10,6 +10,7 @@
 #include "frame/host.h"
 #include "frame/numbers.h"
 #include "frame/unit.h"
+#include "nav/angles.h"
 #include "nav/geodesy.h"
 
 namespace {
@@ -20,20 +21,6 @@ constexpr double kHoursPerRun = 1.0 / 60.0 / 60.0 / 18.0;
 // The intercept leg ends once the track to the waypoint is within this of the leg's.
 constexpr double kCourseCaptureDeg = 4.0;
 constexpr double kAbeamMinHeightFt = 400.0;
-
-// A true bearing as magnetic, brought into [0, 360] by one turn.
-double magneticOf(double bearingTrue, double magVar) {
-    double magnetic = bearingTrue - magVar;
-    if (magnetic < 0.0) magnetic += 360.0;
-    if (magnetic > 360.0) magnetic -= 360.0;
-    return magnetic;
-}
-
-// The difference of two bearings folded into [0, 180].
-double bearingGap(double a, double b) {
-    const double gap = std::fabs(floorMod(a - b, 360.0));
-    return gap > 180.0 ? 360.0 - gap : gap;
-}
 
 // The active route's waypoint at `index`, or null outside the route.
 const PlanWaypoint* routeWaypoint(const Unit& unit, int32_t index) {
@@ -55,7 +42,7 @@ void steerTowards(Unit& unit, Host& host, double fromLat, double fromLon, double
     double distanceNm = 0.0;
     double bearingTrue = 0.0;
     greatCircle(nav.presentLat, nav.presentLon, nav.steerLat, nav.steerLon, distanceNm, bearingTrue);
-    nav.steerHeading = magneticOf(bearingTrue, nav.magVar);
+    nav.steerHeading = toMagnetic(bearingTrue, nav.magVar);
     const int32_t heading = truncateToInt32(nav.steerHeading);
     if (nav.lnavEngaged == 1 && heading != truncateToInt32(nav.lastSteerHeading)) {
         host.sendKeyEvent(kKeySetHeading, static_cast<uint32_t>(heading));
@@ -78,10 +65,10 @@ void flyPlanLeg(Unit& unit, Host& host) {
 
     double courseTrue = 0.0;
     greatCircle(leg.fromLat, leg.fromLon, leg.toLat, leg.toLon, nav.legLength, courseTrue);
-    nav.desiredTrack = magneticOf(courseTrue, nav.magVar);
+    nav.desiredTrack = toMagnetic(courseTrue, nav.magVar);
     double bearingTrue = 0.0;
     greatCircle(nav.presentLat, nav.presentLon, leg.toLat, leg.toLon, nav.distanceToGo, bearingTrue);
-    nav.bearingToWaypoint = magneticOf(bearingTrue, nav.magVar);
+    nav.bearingToWaypoint = toMagnetic(bearingTrue, nav.magVar);
 
     if (nav.interceptActive == 0) {
         steerTowards(unit, host, leg.fromLat, leg.fromLon, nav.desiredTrack + nav.magVar,
@@ -90,7 +77,7 @@ void flyPlanLeg(Unit& unit, Host& host) {
         steerTowards(unit, host, nav.interceptStartLat, nav.interceptStartLon,
                      nav.interceptCourse + nav.magVar, nav.interceptDistance - nav.distanceToGo);
         if (nav.anticipationDistance >= nav.planCrossTrack ||
-            bearingGap(nav.bearingToWaypoint, nav.desiredTrack) < kCourseCaptureDeg) {
+            fold180(nav.bearingToWaypoint - nav.desiredTrack) < kCourseCaptureDeg) {
             nav.interceptActive = 0;
         }
     }
@@ -113,11 +100,11 @@ void flyDirectTo(Unit& unit, Host& host) {
     double courseTrue = 0.0;
     greatCircle(origin.latitude, origin.longitude, target.latitude, target.longitude,
                 nav.legLength, courseTrue);
-    nav.desiredTrack = magneticOf(courseTrue, nav.magVar);
+    nav.desiredTrack = toMagnetic(courseTrue, nav.magVar);
     double bearingTrue = 0.0;
     greatCircle(nav.presentLat, nav.presentLon, target.latitude, target.longitude,
                 nav.distanceToGo, bearingTrue);
-    nav.bearingToWaypoint = magneticOf(bearingTrue, nav.magVar);
+    nav.bearingToWaypoint = toMagnetic(bearingTrue, nav.magVar);
     steerTowards(unit, host, origin.latitude, origin.longitude, nav.desiredTrack + nav.magVar,
                  nav.legLength - nav.distanceToGo);
 
@@ -152,14 +139,11 @@ void updateWind(NavState& nav, Host& host) {
         nav.driftDeg = 0.0;
     }
     if (nav.trueAirspeedKt > 0.0) {
-        nav.trackMag = nav.headingMag + nav.driftDeg;
-        if (nav.trackMag > 360.0) nav.trackMag -= 360.0;
+        nav.trackMag = wrapOneTurn(nav.headingMag + nav.driftDeg);
     } else {
         nav.trackMag = nav.headingMag;
     }
-    nav.windDirMag = windDirTrueRad * kRadToDeg - nav.magVar;
-    if (nav.windDirMag < 0.0) nav.windDirMag += 360.0;
-    if (nav.windDirMag >= 360.0) nav.windDirMag -= 360.0;
+    nav.windDirMag = wrap360(windDirTrueRad * kRadToDeg - nav.magVar);
 }
 
 }  // namespace
@@ -191,8 +175,7 @@ void recordInterceptLeg(Unit& unit) {
     if (const PlanWaypoint* to = routeWaypoint(unit, nav.activeToIndex)) {
         greatCircle(nav.presentLat, nav.presentLon, to->latitude, to->longitude,
                     nav.interceptDistance, nav.interceptCourse);
-        nav.interceptCourse -= nav.magVar;
-        if (nav.interceptCourse < 0.5) nav.interceptCourse += 360.0;
+        nav.interceptCourse = raiseBelow(nav.interceptCourse - nav.magVar, 0.5);
     }
     nav.interceptActive = 1;
 }

@@ -47,6 +47,24 @@ TEST_F(NavigationTest, PlanLegGivesTrackDistanceAndBearing) {
     EXPECT_NEAR(nav().steerLon, 5.0 / 60.0, 1e-6);
 }
 
+// A crosswind from the left on a heading just east of north drifts the track across
+// north: it reads 35x, not a negative angle. The wind's magnetic direction wraps likewise.
+TEST_F(NavigationTest, WindTriangleKeepsTrackAndWindDirectionInRange) {
+    bench.aircraft().windSpeedKt = 20.0;
+    bench.aircraft().windDirTrueDeg = 272.0;
+    bench.setMagVar(5.0);
+    bench.setHeading(2.0);
+    bench.setGroundSpeed(100.0);
+    bench.frame();
+    EXPECT_LT(nav().driftDeg, -10.0);
+    EXPECT_NEAR(nav().trackMag, 2.0 + nav().driftDeg + 360.0, 1e-9);
+    EXPECT_NEAR(nav().windDirMag, 267.0, 1e-9);
+    bench.aircraft().windDirTrueDeg = 3.0;
+    bench.setGroundSpeed(100.0);
+    bench.frame();
+    EXPECT_NEAR(nav().windDirMag, 358.0, 1e-9);
+}
+
 TEST_F(NavigationTest, WaypointSequencesWithinThirtyFiveSecondsOfFlight) {
     activateEquatorRoute(3);
     bench.setGroundSpeed(120.0);
