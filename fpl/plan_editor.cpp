@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "base/knob_step.h"
 #include "base/text.h"
 #include "fpl/plan_store.h"
 #include "fpl/route_files.h"
@@ -114,7 +115,8 @@ void stepPlan(Unit& unit, int32_t step) {
     FplState& fpl = unit.fpl;
     const int32_t count = fpl.blankPlanIndex + 1;
     if (count <= 0) return;
-    fpl.selectedPlan = ((fpl.selectedPlan + step) % count + count) % count;
+    fpl.selectedPlan = knobStep(fpl.selectedPlan, step > 0 ? KnobTurn::Up : KnobTurn::Down, 0,
+                                count - 1, KnobEnd::Wrap);
     fpl.planScrollTop = 0;
 }
 

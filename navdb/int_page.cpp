@@ -1,6 +1,7 @@
 // The INT page group: one intersection of the database. The inner knob wraps round the
 // table at both ends; there is no nearest list of intersections and no reference
 // waypoint, so the reference, radial and distance rows show dashes.
+#include "base/knob_step.h"
 #include "frame/display.h"
 #include "frame/pages.h"
 #include "frame/unit.h"
@@ -22,11 +23,11 @@ void drawIntPage(Unit& unit, Host&, Canvas& canvas, float x) {
         int32_t& current = db.currentIntersection;
         if (events.evtRightInnerUp != 0) {
             events.evtRightInnerUp = 0;
-            current = current >= db.intersectionCount ? 1 : current + 1;
+            current = knobStep(current, KnobTurn::Up, 1, db.intersectionCount, KnobEnd::Wrap);
         }
         if (events.evtRightInnerDown != 0) {
             events.evtRightInnerDown = 0;
-            current = current <= 1 ? db.intersectionCount : current - 1;
+            current = knobStep(current, KnobTurn::Down, 1, db.intersectionCount, KnobEnd::Wrap);
         }
     }
     keepCurrentInTable(db.currentIntersection, db.intersectionCount);

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "base/knob_step.h"
 #include "fpl/plan_editor.h"
 #include "frame/display.h"
 #include "frame/pages.h"
@@ -178,24 +179,25 @@ CoordinateChoices& coordinateAtCursor(Unit& unit) {
     return unit.db.coordinateEntry[first + column - 1];
 }
 
-void stepCoordinate(Unit& unit, int32_t step) {
+void stepCoordinate(Unit& unit, KnobTurn turn) {
     CoordinateChoices& position = coordinateAtCursor(unit);
     const int32_t highest = position.choiceCount - 1;  // choice 0 is the "_" placeholder
     if (highest < 1) return;
-    int32_t selected = position.selected + step;
-    if (selected > highest) selected = 1;
-    if (selected < 1) selected = highest;
-    position.selected = selected;
+    position.selected = knobStep(position.selected, turn, 1, highest, KnobEnd::Wrap);
 }
 
 void coordinateEvents(Unit& unit) {
     ControlEvents& events = unit.events;
     NavDbState& db = unit.db;
     const int32_t columns = unit.fpl.supLine == 1 ? kLatitudeColumns : kLongitudeColumns;
-    if (events.evtRightInnerUp == 1) stepCoordinate(unit, +1);
-    if (events.evtRightInnerDown == 1) stepCoordinate(unit, -1);
-    if (events.evtRightOuterUp == 1 && db.entryColumn < columns) db.entryColumn += 1;
-    if (events.evtRightOuterDown == 1 && db.entryColumn > 1) db.entryColumn -= 1;
+    if (events.evtRightInnerUp == 1) stepCoordinate(unit, KnobTurn::Up);
+    if (events.evtRightInnerDown == 1) stepCoordinate(unit, KnobTurn::Down);
+    if (events.evtRightOuterUp == 1) {
+        db.entryColumn = knobStep(db.entryColumn, KnobTurn::Up, 1, columns, KnobEnd::Stop);
+    }
+    if (events.evtRightOuterDown == 1) {
+        db.entryColumn = knobStep(db.entryColumn, KnobTurn::Down, 1, columns, KnobEnd::Stop);
+    }
     if (events.evtEnt != 1) return;
     if (unit.fpl.supLine == 1) {
         unit.fpl.confirmPending = 2;
@@ -216,10 +218,10 @@ void handleSupEvents(Unit& unit) {
     if (unit.page.rightCursorOn != 1) {
         const int32_t count = db.userWaypointCount;
         if (events.evtRightInnerUp == 1 && count > 0) {
-            db.currentUserWaypoint = db.currentUserWaypoint >= count ? 1 : db.currentUserWaypoint + 1;
+            db.currentUserWaypoint = knobStep(db.currentUserWaypoint, KnobTurn::Up, 1, count, KnobEnd::Wrap);
         }
         if (events.evtRightInnerDown == 1 && count > 0) {
-            db.currentUserWaypoint = db.currentUserWaypoint <= 1 ? count : db.currentUserWaypoint - 1;
+            db.currentUserWaypoint = knobStep(db.currentUserWaypoint, KnobTurn::Down, 1, count, KnobEnd::Wrap);
         }
         if (events.evtRightCrsr == 1) startEntry(unit);
         return;
