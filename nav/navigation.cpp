@@ -8,6 +8,7 @@
 
 #include "frame/aircraft_reads.h"
 #include "frame/host.h"
+#include "frame/host_tokens.h"
 #include "frame/numbers.h"
 #include "frame/unit.h"
 #include "nav/angles.h"
@@ -15,7 +16,6 @@
 
 namespace {
 
-constexpr uint32_t kKeySetHeading = 0x101FA;
 // One run is one eighteenth of a second of flow.
 constexpr double kHoursPerRun = 1.0 / 60.0 / 60.0 / 18.0;
 // The intercept leg ends once the track to the waypoint is within this of the leg's.
@@ -125,7 +125,7 @@ void flyDirectTo(Unit& unit, Host& host) {
 }
 
 void updateWind(NavState& nav, Host& host) {
-    const double windDirTrueRad = host.readToken(344) * kDegToRad;
+    const double windDirTrueRad = host.readToken(kTokenWindDirection) * kDegToRad;
     const double headingRad = nav.headingTrue * kDegToRad;
     nav.headwindKt = std::cos(windDirTrueRad - headingRad) * nav.windSpeedKt;
     nav.crosswindKt = std::sin(windDirTrueRad - headingRad) * nav.windSpeedKt;
@@ -150,7 +150,7 @@ void updateWind(NavState& nav, Host& host) {
 
 void updateNavigation(Unit& unit, Host& host) {
     NavState& nav = unit.nav;
-    const double tick = host.readToken(1);
+    const double tick = host.readToken(kTokenTick);
     if (tick == nav.lastTick) return;
     readAircraftState(unit, host);
     accumulateFuel(unit, host);
