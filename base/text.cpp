@@ -107,6 +107,18 @@ LineReader::LineReader(std::FILE* file, size_t maxLength, std::span<char> buffer
       maxLength_(buffer.size() >= 3 && maxLength > buffer.size() - 2 ? buffer.size() - 2
                                                                      : maxLength) {}
 
+LineReader::LineReader(const char* path, size_t maxLength, std::span<char> buffer)
+    : LineReader(static_cast<std::FILE*>(nullptr), maxLength, buffer) {
+    if (path != nullptr && buffer.size() >= 3) file_ = std::fopen(path, "rb");
+    ownsFile_ = file_ != nullptr;
+}
+
+LineReader::~LineReader() {
+    if (ownsFile_) std::fclose(file_);
+}
+
+bool LineReader::readFailed() const { return file_ != nullptr && std::ferror(file_) != 0; }
+
 bool LineReader::refill() {
     if (atEnd_ || file_ == nullptr) return false;
     if (begin_ > 0) {

@@ -61,7 +61,8 @@ void copyField(char (&field)[N], std::string_view text) {
 }
 
 // Reads a text file line by line into views of at most `maxLength` characters, through a
-// buffer the caller provides, so nothing is allocated. A longer line yields its first
+// buffer the caller provides, so nothing is allocated. Given a path, the reader opens the
+// file itself (a file that cannot be opened has no lines) and closes it when it goes. A longer line yields its first
 // `maxLength` characters and the rest of it, up to the line end, is skipped, so the tail
 // of a long line never reads as a line of its own. The line end (LF or CR LF) is never part
 // of a line, a last line without a line end is still a line, and a UTF-8 byte-order mark at
@@ -69,10 +70,16 @@ void copyField(char (&field)[N], std::string_view text) {
 class LineReader {
 public:
     // `maxLength` is cut to buffer.size() - 2, which leaves room to find the line end after
-    // the longest line. `file` may be null: it then has no lines.
+    // the longest line. `file` may be null: it then has no lines. The caller keeps it.
     LineReader(std::FILE* file, size_t maxLength, std::span<char> buffer);
+    LineReader(const char* path, size_t maxLength, std::span<char> buffer);
+    ~LineReader();
     LineReader(const LineReader&) = delete;
     LineReader& operator=(const LineReader&) = delete;
+
+    [[nodiscard]] bool isOpen() const { return file_ != nullptr; }
+    // Whether reading the file failed (as opposed to ending).
+    [[nodiscard]] bool readFailed() const;
 
     // The next line, valid until the next call. False at the end of the file.
     bool next(std::string_view& line);
@@ -82,6 +89,7 @@ private:
     bool skipToLineEnd();
 
     std::FILE* file_;
+    bool ownsFile_ = false;
     char* buffer_;
     size_t capacity_;
     size_t maxLength_;

@@ -236,26 +236,21 @@ int importPlanFile(Unit& unit, const char* name) {
         !buildPath(target, unit.rootFolder, {f[0], f[1], f[2], kImportFileName})) {
         return kImportFailed;
     }
-    std::FILE* in = std::fopen(source.text, "rb");
-    if (in == nullptr) return kImportFailed;
+    char buffer[4096];
+    LineReader reader(source.text, kPlnLineMaxChars, buffer);
+    if (!reader.isOpen()) return kImportFailed;
     std::FILE* outFile = std::fopen(target.text, "wb");
-    if (outFile == nullptr) {
-        std::fclose(in);
-        return kImportFailed;
-    }
+    if (outFile == nullptr) return kImportFailed;
     ImportWriter out(outFile);
     bool failed = std::fputs("[FlightPlan]\r\n", outFile) < 0;
 
     ImportState state;
-    char buffer[4096];
-    LineReader reader(in, kPlnLineMaxChars, buffer);
     std::string_view line;
     while (reader.next(line)) {
         taggedLine(line, state, out);
         lineFormLine(line, state, out);
     }
-    failed = failed || out.failed() || std::ferror(in) != 0 || std::ferror(outFile) != 0;
-    std::fclose(in);
+    failed = failed || out.failed() || reader.readFailed() || std::ferror(outFile) != 0;
     failed = (std::fclose(outFile) != 0) || failed;
     return failed ? kImportFailed : kImportWritten;
 }

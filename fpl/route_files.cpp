@@ -134,11 +134,8 @@ void loadRouteFile(Unit& unit, const char* name) {
     }
     PathBuffer path;
     if (!flightPlanPath(unit, fileName, path)) return;
-    std::FILE* file = std::fopen(path.text, "rb");
-    if (file == nullptr) return;
-
     char buffer[4096];
-    LineReader reader(file, kRouteLineMaxChars, buffer);
+    LineReader reader(path.text, kRouteLineMaxChars, buffer);
     std::string_view line;
     bool inSection = false;
     while (reader.next(line)) {
@@ -153,7 +150,6 @@ void loadRouteFile(Unit& unit, const char* name) {
         // A line without a field inside the section is skipped.
         if (parseRouteLine(line, scratch.waypoints[scratch.lastIndex + 1])) scratch.lastIndex += 1;
     }
-    std::fclose(file);
 }
 
 void scanFlightPlanFolder(Unit& unit) {

@@ -21,10 +21,8 @@ bool unitRecordPath(const Unit& unit, PathBuffer& path) {
 void readUnitRecord(Unit& unit) {
     PathBuffer path;
     if (!unitRecordPath(unit, path)) return;
-    std::FILE* file = std::fopen(path.text, "r");
-    if (file == nullptr) return;
     char buffer[4096];
-    LineReader reader(file, kMaxLineLength, buffer);
+    LineReader reader(path.text, kMaxLineLength, buffer);
     std::string_view line;
     while (reader.next(line)) {
         if (!line.empty() && line.front() == ';') continue;
@@ -42,7 +40,6 @@ void readUnitRecord(Unit& unit) {
         // Saturate rather than overflow on an absurd stored count.
         unit.record.powerCycles = base < INT32_MAX ? base + 1 : base;
     }
-    std::fclose(file);
 }
 
 double operatingHours(const Unit& unit) {

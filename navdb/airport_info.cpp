@@ -1,6 +1,5 @@
 // The communication data of one airport from "apt_info.txt": sections headed by the
 // airport identifier in square brackets, key=value lines, a blank line ending a section.
-#include <cstdio>
 #include <cstring>
 #include <string_view>
 
@@ -85,10 +84,8 @@ void LoadAirportInfo(Unit& unit) {
                    {kNavdataFolder[0], kNavdataFolder[1], kNavdataFolder[2], "apt_info.txt"})) {
         return;
     }
-    std::FILE* file = std::fopen(path.text, "rb");
-    if (file == nullptr) return;
     char buffer[4096];
-    LineReader reader(file, kInfoLineLength, buffer);
+    LineReader reader(path.text, kInfoLineLength, buffer);
     std::string_view line;
     bool inSection = false;
     while (reader.next(line)) {
@@ -99,5 +96,4 @@ void LoadAirportInfo(Unit& unit) {
         }
         if (!applyKeyLine(line, airport)) break;
     }
-    std::fclose(file);
 }

@@ -146,6 +146,32 @@ TEST(LineReader, LineEndsLimitsAndMarks) {
     EXPECT_EQ(readAll("abc\n", 10, 2), Lines{});
 }
 
+TEST(LineReader, OpensAndClosesAFileByPath) {
+    char buffer[64];
+    LineReader missing("/nonexistent-folder/none.txt", 10, buffer);
+    std::string_view line;
+    EXPECT_FALSE(missing.isOpen());
+    EXPECT_FALSE(missing.next(line));
+    EXPECT_FALSE(missing.readFailed());
+
+    const std::string path = ::testing::TempDir() + "line_reader_path.txt";
+    std::FILE* file = std::fopen(path.c_str(), "wb");
+    ASSERT_NE(file, nullptr);
+    std::fputs("first\r\nsecond", file);
+    std::fclose(file);
+    {
+        LineReader reader(path.c_str(), 10, buffer);
+        ASSERT_TRUE(reader.isOpen());
+        ASSERT_TRUE(reader.next(line));
+        EXPECT_EQ(line, "first");
+        ASSERT_TRUE(reader.next(line));
+        EXPECT_EQ(line, "second");
+        EXPECT_FALSE(reader.next(line));
+        EXPECT_FALSE(reader.readFailed());
+    }
+    EXPECT_EQ(std::remove(path.c_str()), 0);  // closed, so removable everywhere
+}
+
 TEST(LineReader, ManyLinesAcrossBufferRefills) {
     std::string bytes;
     for (int i = 0; i < 20000; ++i) bytes += "LINE" + std::to_string(i) + " 1.0 2.0\n";
