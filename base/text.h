@@ -62,11 +62,11 @@ void copyField(char (&field)[N], std::string_view text) {
 
 // Reads a text file line by line into views of at most `maxLength` characters, through a
 // buffer the caller provides, so nothing is allocated. Given a path, the reader opens the
-// file itself (a file that cannot be opened has no lines) and closes it when it goes. A longer line yields its first
-// `maxLength` characters and the rest of it, up to the line end, is skipped, so the tail
-// of a long line never reads as a line of its own. The line end (LF or CR LF) is never part
-// of a line, a last line without a line end is still a line, and a UTF-8 byte-order mark at
-// the start of the file is dropped.
+// file itself (a file that cannot be opened has no lines) and closes it when it goes. A
+// longer line yields its first `maxLength` characters and the rest of it, up to the line
+// end, is skipped, so the tail of a long line never reads as a line of its own. The line
+// end (LF or CR LF) is never part of a line, a last line without a line end is still a
+// line, and a UTF-8 byte-order mark at the start of the file is dropped.
 class LineReader {
 public:
     // `maxLength` is cut to buffer.size() - 2, which leaves room to find the line end after

@@ -218,10 +218,12 @@ void handleSupEvents(Unit& unit) {
     if (unit.page.rightCursorOn != 1) {
         const int32_t count = db.userWaypointCount;
         if (events.evtRightInnerUp == 1 && count > 0) {
-            db.currentUserWaypoint = knobStep(db.currentUserWaypoint, KnobTurn::Up, 1, count, KnobEnd::Wrap);
+            db.currentUserWaypoint =
+                knobStep(db.currentUserWaypoint, KnobTurn::Up, 1, count, KnobEnd::Wrap);
         }
         if (events.evtRightInnerDown == 1 && count > 0) {
-            db.currentUserWaypoint = knobStep(db.currentUserWaypoint, KnobTurn::Down, 1, count, KnobEnd::Wrap);
+            db.currentUserWaypoint =
+                knobStep(db.currentUserWaypoint, KnobTurn::Down, 1, count, KnobEnd::Wrap);
         }
         if (events.evtRightCrsr == 1) startEntry(unit);
         return;
