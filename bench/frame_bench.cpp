@@ -10,6 +10,7 @@
 
 #include "frame/controls.h"
 #include "frame/gauge.h"
+#include "frame/host_tokens.h"
 #include "frame/unit.h"
 #include "platform/canvas/recording_canvas.h"
 #include "platform/sim/sim_host.h"
@@ -47,9 +48,9 @@ struct PoweredUnit {
     PoweredUnit() {
         std::snprintf(unit->rootFolder, sizeof unit->rootFolder, "%s/sample", TARNWICK_SOURCE_DIR);
         host.attachDisplay(&canvas, 370, 176);
-        host.setToken(71, 47.449 * 111130.555557);
-        host.setToken(72, (360.0 - 122.309) * 781874935307.4);
-        host.setToken(773, 1);
+        host.setToken(kTokenLatitude, 47.449 * 111130.555557);
+        host.setToken(kTokenLongitude, (360.0 - 122.309) * 781874935307.4);
+        host.setToken(kTokenPower, 1);
         gaugeService(*unit, host, kServiceStart);
         gaugeService(*unit, host, kServiceInit);
         gaugeService(*unit, host, kServiceConnect);
@@ -57,8 +58,8 @@ struct PoweredUnit {
         for (int i = 0; i < 100; ++i) frame();  // past the self-test
     }
     void frame() {
-        host.setToken(1, ++tick);
-        host.setToken(5, static_cast<double>(static_cast<long>(tick / 18) % 60));
+        host.setToken(kTokenTick, ++tick);
+        host.setToken(kTokenClockSecond, static_cast<double>(static_cast<long>(tick / 18) % 60));
         counting = true;
         gaugeService(*unit, host, kServiceUpdate);
         gaugeService(*unit, host, kServiceDraw);

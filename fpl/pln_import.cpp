@@ -3,9 +3,9 @@
 #include <cstdio>
 #include <cstring>
 
+#include "base/text.h"
 #include "frame/plan_waypoint.h"
 #include "fpl/route_files.h"
-#include "fpl/text_fields.h"
 #include "frame/paths.h"
 #include "frame/unit.h"
 
@@ -98,7 +98,7 @@ struct ImportState {
     bool identInSecondField = false;
 };
 
-void setType(char (&type)[kImportTypeSize], const char* text) { copyPlanText(type, text); }
+void setType(char (&type)[kImportTypeSize], const char* text) { copyField(type, text); }
 
 void taggedLine(std::string_view line, ImportState& state, ImportWriter& out) {
     constexpr std::string_view kOpen = "<ATCWaypoint id=";
@@ -106,14 +106,14 @@ void taggedLine(std::string_view line, ImportState& state, ImportWriter& out) {
     if (open != std::string_view::npos) {
         state.inBlock = true;
         state.block = ImportWaypoint{};
-        copyPlanText(state.block.type, state.lastTaggedType);
+        copyField(state.block.type, state.lastTaggedType);
         char ident[kImportIdentSize] = {};
         int n = 0;
         for (char c : line.substr(open + kOpen.size())) {
             if (c == '"' || c == '>' || c == ' ' || c == '\t') continue;
             if (n < kImportIdentSize - 1) ident[n++] = c;
         }
-        copyPlanText(state.block.ident, ident);
+        copyField(state.block.ident, ident);
         return;
     }
     if (!state.inBlock) return;
@@ -136,7 +136,7 @@ void taggedLine(std::string_view line, ImportState& state, ImportWriter& out) {
         state.block.longitude = parseTaggedAngle(longitude);
     } else if (line.find("</ATCWaypoint>") != std::string_view::npos) {
         out.write(state.block);
-        copyPlanText(state.lastTaggedType, state.block.type);
+        copyField(state.lastTaggedType, state.block.type);
         state.inBlock = false;
     }
 }
@@ -224,7 +224,7 @@ double parseLineAngle(std::string_view part) {
     const char letter = hemisphere(part, i);
     const double degrees = readWhole(part, i);
     skipToDigit(part, i);
-    const double minutes = leadingDouble(part.substr(i));
+    const double minutes = parseDoublePrefix(part.substr(i));
     return signedFor(letter, degrees + minutes / 60.0);
 }
 
@@ -236,24 +236,21 @@ int importPlanFile(Unit& unit, const char* name) {
         !buildPath(target, unit.rootFolder, {f[0], f[1], f[2], kImportFileName})) {
         return kImportFailed;
     }
-    std::FILE* in = std::fopen(source.text, "rb");
-    if (in == nullptr) return kImportFailed;
+    char buffer[4096];
+    LineReader reader(source.text, kPlnLineMaxChars, buffer);
+    if (!reader.isOpen()) return kImportFailed;
     std::FILE* outFile = std::fopen(target.text, "wb");
-    if (outFile == nullptr) {
-        std::fclose(in);
-        return kImportFailed;
-    }
+    if (outFile == nullptr) return kImportFailed;
     ImportWriter out(outFile);
     bool failed = std::fputs("[FlightPlan]\r\n", outFile) < 0;
 
     ImportState state;
-    char line[kPlnLineMaxChars + 1];
-    while (readLine(in, line, sizeof line)) {
+    std::string_view line;
+    while (reader.next(line)) {
         taggedLine(line, state, out);
         lineFormLine(line, state, out);
     }
-    failed = failed || out.failed() || std::ferror(in) != 0 || std::ferror(outFile) != 0;
-    std::fclose(in);
+    failed = failed || out.failed() || reader.readFailed() || std::ferror(outFile) != 0;
     failed = (std::fclose(outFile) != 0) || failed;
     return failed ? kImportFailed : kImportWritten;
 }

@@ -6,10 +6,10 @@
 #include <filesystem>
 #include <system_error>
 
+#include "base/text.h"
 #include "fpl/fpl_hooks.h"
 #include "fpl/plan_store.h"
 #include "fpl/pln_import.h"
-#include "fpl/text_fields.h"
 #include "frame/paths.h"
 #include "frame/unit.h"
 
@@ -59,10 +59,10 @@ bool listedBefore(const ListedName& a, const ListedName& b) {
 void installSimulatorPlaceholder(FlightPlan& plan) {
     clearPlanSlot(plan);
     std::memset(&plan.waypoints[1], 0, sizeof plan.waypoints[1]);
-    copyPlanText(plan.firstIdent, "MSFS");
-    copyPlanText(plan.lastIdent, "PLNR");
-    copyPlanText(plan.waypoints[0].ident, "MSFS");
-    copyPlanText(plan.waypoints[1].ident, "PLNR");
+    copyField(plan.firstIdent, "MSFS");
+    copyField(plan.lastIdent, "PLNR");
+    copyField(plan.waypoints[0].ident, "MSFS");
+    copyField(plan.waypoints[1].ident, "PLNR");
     plan.lastIndex = 1;
 }
 
@@ -73,8 +73,8 @@ bool takeScratch(Unit& unit, int32_t number) {
     const int32_t last = fpl.scratch.lastIndex;
     if (plan == nullptr || last < 1 || last >= kPlanWaypointCount) return false;
     for (int32_t i = 0; i <= last; ++i) copyPlanWaypoint(plan->waypoints[i], fpl.scratch.waypoints[i]);
-    copyPlanText(plan->firstIdent, plan->waypoints[0].ident);
-    copyPlanText(plan->lastIdent, plan->waypoints[last].ident);
+    copyField(plan->firstIdent, plan->waypoints[0].ident);
+    copyField(plan->lastIdent, plan->waypoints[last].ident);
     plan->lastIndex = last;
     return true;
 }
@@ -109,8 +109,8 @@ bool parseRouteLine(std::string_view line, PlanWaypoint& waypoint) {
     if (count == 0) return false;
     std::memset(&waypoint, 0, sizeof waypoint);
     copyField(waypoint.ident, sizeof waypoint.ident, fields[0]);
-    if (count > 1) waypoint.latitude = leadingDouble(fields[1]);
-    if (count > 2) waypoint.longitude = leadingDouble(fields[2]);
+    if (count > 1) waypoint.latitude = parseDoublePrefix(fields[1]);
+    if (count > 2) waypoint.longitude = parseDoublePrefix(fields[2]);
     if (count > 3) copyField(waypoint.type, sizeof waypoint.type, fields[3]);
     if (count > 4 && !equalsIgnoreCase(fields[4], "---")) {
         copyField(waypoint.frequency, sizeof waypoint.frequency, fields[4]);
@@ -134,12 +134,11 @@ void loadRouteFile(Unit& unit, const char* name) {
     }
     PathBuffer path;
     if (!flightPlanPath(unit, fileName, path)) return;
-    std::FILE* file = std::fopen(path.text, "rb");
-    if (file == nullptr) return;
-
-    char line[kRouteLineMaxChars + 1];
+    char buffer[4096];
+    LineReader reader(path.text, kRouteLineMaxChars, buffer);
+    std::string_view line;
     bool inSection = false;
-    while (readLine(file, line, sizeof line)) {
+    while (reader.next(line)) {
         if (scratch.lastIndex >= kPlanWaypointCount - 1) break;
         std::string_view first[1];
         const int count = splitFields(line, first, 1);
@@ -151,7 +150,6 @@ void loadRouteFile(Unit& unit, const char* name) {
         // A line without a field inside the section is skipped.
         if (parseRouteLine(line, scratch.waypoints[scratch.lastIndex + 1])) scratch.lastIndex += 1;
     }
-    std::fclose(file);
 }
 
 void scanFlightPlanFolder(Unit& unit) {
@@ -225,8 +223,8 @@ SaveResult saveRouteFile(Unit& unit) {
     FlightPlan& plan = *slot;
     std::snprintf(plan.name, sizeof plan.name, "%s.RTE", stem);
     const int32_t last = plan.lastIndex;
-    copyPlanText(plan.firstIdent, plan.waypoints[0].ident);
-    copyPlanText(plan.lastIdent, plan.waypoints[last < 0 ? 0 : last].ident);
+    copyField(plan.firstIdent, plan.waypoints[0].ident);
+    copyField(plan.lastIdent, plan.waypoints[last < 0 ? 0 : last].ident);
     fpl.blankPlanIndex += 1;
     clearPlanSlot(*nextBlank);
 

@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "base/text.h"
 #include "fpl/fpl_hooks.h"
 #include "fpl/plan_store.h"
 #include "frame/host.h"
@@ -36,8 +37,8 @@ void showNoRoute(Unit& unit, FlightPlan& simulatorPlan) {
     copyPlanWaypoint(simulatorPlan.waypoints[0], fpl.activeRoute.waypoints[0]);
     copyPlanWaypoint(simulatorPlan.waypoints[1], fpl.activeRoute.waypoints[1]);
     simulatorPlan.lastIndex = 1;
-    copyPlanText(simulatorPlan.firstIdent, "No Rte");
-    copyPlanText(simulatorPlan.lastIdent, "End");
+    copyField(simulatorPlan.firstIdent, "No Rte");
+    copyField(simulatorPlan.lastIdent, "End");
 }
 
 }  // namespace
@@ -72,6 +73,6 @@ void importSimulatorPlan(Unit& unit, Host& host) {
                      kSimWaypointIdentSize, latitude, longitude);
     }
     simulatorPlan->lastIndex = taken - 1;
-    copyPlanText(simulatorPlan->firstIdent, simulatorPlan->waypoints[0].ident);
-    copyPlanText(simulatorPlan->lastIdent, simulatorPlan->waypoints[taken - 1].ident);
+    copyField(simulatorPlan->firstIdent, simulatorPlan->waypoints[0].ident);
+    copyField(simulatorPlan->lastIdent, simulatorPlan->waypoints[taken - 1].ident);
 }

@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "frame/host.h"
+#include "frame/host_tokens.h"
 #include "frame/numbers.h"
 #include "frame/unit.h"
 
@@ -34,66 +35,65 @@ double decodeLongitude(double raw) {
 
 void readAircraftState(Unit& unit, Host& host) {
     NavState& nav = unit.nav;
-    nav.aircraft.powerAvailable = truncateToInt32(host.readToken(773));
-    nav.aircraft.groundSpeedKt = host.readToken(551) / kFeetPerSecondPerKnot;
+    nav.aircraft.powerAvailable = truncateToInt32(host.readToken(kTokenPower));
+    nav.aircraft.groundSpeedKt = host.readToken(kTokenGroundSpeed) / kFeetPerSecondPerKnot;
     nav.aircraft.calibratedAirspeedKt =
-        kAirspeedNewShare * host.readToken(61) + 0.7 * nav.aircraft.calibratedAirspeedKt;
-    nav.aircraft.magVar = host.readToken(82);
-    nav.aircraft.headingMag = host.readToken(81);
-    nav.aircraft.presentLat = decodeLatitude(host.readToken(71));
-    nav.aircraft.presentLon = decodeLongitude(host.readToken(72));
-    nav.aircraft.indicatedAltitudeFt = host.evaluateCalculatorCode("(A:INDICATED ALTITUDE, feet)");
-    nav.aircraft.headingTrue = host.readToken(86);
-    nav.aircraft.machNumber = host.readToken(64) * kMachUnit * 3.2;
+        kAirspeedNewShare * host.readToken(kTokenAirspeed) + 0.7 * nav.aircraft.calibratedAirspeedKt;
+    nav.aircraft.magVar = host.readToken(kTokenMagVar);
+    nav.aircraft.headingMag = host.readToken(kTokenHeadingMag);
+    nav.aircraft.presentLat = decodeLatitude(host.readToken(kTokenLatitude));
+    nav.aircraft.presentLon = decodeLongitude(host.readToken(kTokenLongitude));
+    nav.aircraft.indicatedAltitudeFt = host.evaluateCalculatorCode(kIndicatedAltitudeCode);
+    nav.aircraft.headingTrue = host.readToken(kTokenHeadingTrue);
+    nav.aircraft.machNumber = host.readToken(kTokenMach) * kMachUnit * 3.2;
     nav.aircraft.autopilotAltitudeFt =
-        host.evaluateCalculatorCode("(A:AUTOPILOT ALTITUDE LOCK VAR, feet)");
-    nav.aircraft.zuluHour = host.readToken(6);
-    nav.aircraft.zuluMinute = host.readToken(7);
-    nav.aircraft.clockSecond = host.readToken(5);
-    nav.aircraft.baroSetting = host.readToken(75) / 1013.25 * 29.92;
+        host.evaluateCalculatorCode(kAutopilotAltitudeCode);
+    nav.aircraft.zuluHour = host.readToken(kTokenUtcHour);
+    nav.aircraft.zuluMinute = host.readToken(kTokenUtcMinute);
+    nav.aircraft.clockSecond = host.readToken(kTokenClockSecond);
+    nav.aircraft.baroSetting = host.readToken(kTokenBaroSetting) / 1013.25 * 29.92;
     if (std::strcmp(unit.settings.baroUnits, "MILLIBARS") == 0) nav.aircraft.baroSetting *= 33.8637526;
-    nav.aircraft.temperatureC = host.readToken(341);
+    nav.aircraft.temperatureC = host.readToken(kTokenOutsideTemperature);
     // The second read of the clock second feeds the operating-time counter.
-    const double second = host.readToken(5);
+    const double second = host.readToken(kTokenClockSecond);
     if (second != nav.aircraft.lastClockSecond) {
         unit.record.secondsCounter += 1.0;
         nav.aircraft.lastClockSecond = second;
     }
-    nav.aircraft.heightFt = host.readToken(614) * kFeetPerMetre;
-    nav.wind.windSpeedKt = host.readToken(343);
+    nav.aircraft.heightFt = host.readToken(kTokenHeightMetres) * kFeetPerMetre;
+    nav.wind.windSpeedKt = host.readToken(kTokenWindSpeed);
 }
 
 double engineFuelFlowPph(Host& host, int engine) {
-    return engine == 1 ? firstIfPositive(host, 421, 638) : firstIfPositive(host, 460, 657);
+    const size_t i = engine == 1 ? 0 : 1;
+    return firstIfPositive(host, kTokenFuelFlow[i], kTokenFuelFlowSecondary[i]);
 }
 
 double totalFuelFlowPph(Host& host) {
-    if (host.readToken(421) > 0.0) {
-        return host.readToken(421) + host.readToken(460) + host.readToken(499) +
-               host.readToken(538);
-    }
-    return host.readToken(638) + host.readToken(657) + host.readToken(676) + host.readToken(695);
+    const uint32_t(&tokens)[4] =
+        host.readToken(kTokenFuelFlow[0]) > 0.0 ? kTokenFuelFlow : kTokenFuelFlowSecondary;
+    double total = host.readToken(tokens[0]);
+    for (size_t i = 1; i < 4; ++i) total += host.readToken(tokens[i]);
+    return total;
 }
 
 double fuelOnBoardLb(Host& host) {
-    // Seven tanks, each a (level, capacity) pair; the level is a fraction scaled by 2^23.
-    constexpr uint32_t kTankPairs[7][2] = {{289, 290}, {291, 292}, {297, 298}, {293, 294},
-                                           {299, 300}, {295, 296}, {301, 302}};
-    constexpr double kLevelUnit = 1.0 / 8388608.0;
-    const double poundsPerGallon = host.readToken(306);
+    constexpr double kLevelUnit = 1.0 / 8388608.0;  // the level is a fraction scaled by 2^23
+    const double poundsPerGallon = host.readToken(kTokenFuelWeightPerGallon);
     double total = 0.0;
-    for (const auto& tank : kTankPairs) {
-        total += host.readToken(tank[0]) * kLevelUnit * host.readToken(tank[1]) * poundsPerGallon;
+    for (const FuelTankTokens& tank : kTokenFuelTanks) {
+        total += host.readToken(tank.level) * kLevelUnit * host.readToken(tank.capacity) *
+                 poundsPerGallon;
     }
     return total;
 }
 
 double pressureAltitudeFt(Host& host) {
-    return host.evaluateCalculatorCode("(A:PRESSURE ALTITUDE,number)") * kFeetPerMetre;
+    return host.evaluateCalculatorCode(kPressureAltitudeCode) * kFeetPerMetre;
 }
 
-double totalAirTemperature(Host& host) { return host.readToken(350) * 256.0; }
+double totalAirTemperature(Host& host) { return host.readToken(kTokenTotalAirTemperature) * 256.0; }
 
-int dayOfYear(Host& host) { return truncateToInt32(host.readToken(8)); }
+int dayOfYear(Host& host) { return truncateToInt32(host.readToken(kTokenDayOfYear)); }
 
-double calendarYear(Host& host) { return host.readToken(9); }
+double calendarYear(Host& host) { return host.readToken(kTokenYear); }

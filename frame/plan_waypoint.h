@@ -35,12 +35,3 @@ struct PlanWaypoint {
 // Copies every field a plan-to-plan copy carries: all but reservedText1 and recordIndex.
 void copyPlanWaypoint(PlanWaypoint& to, const PlanWaypoint& from);
 
-// Copies text into a fixed field, cut to fit and always terminated.
-template <int N>
-void copyPlanText(char (&field)[N], const char* text) {
-    int i = 0;
-    if (text != nullptr) {
-        for (; i < N - 1 && text[i] != '\0'; ++i) field[i] = text[i];
-    }
-    field[i] = '\0';
-}

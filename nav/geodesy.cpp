@@ -15,23 +15,15 @@ double courseOrZero(double course) { return course == 360.0 ? 0.0 : course; }
 // Side of a bearing against a reference: 1 when the bearing lies clockwise of the
 // reference by at most 180 degrees, else 2. The angle is the plain difference.
 void sideAndAngle(double bearing, double reference, int32_t& side, double& angle) {
-    const double clockwise = floorMod(bearing - reference, 360.0);
+    const double clockwise = wrap360(bearing - reference);
     side = clockwise <= 180.0 ? 1 : 2;
     angle = std::fabs(bearing - reference);
-}
-
-// The abeam test's magnetic conversion, which already wraps exactly 360 to 0.
-double toMagneticBelow360(double bearingTrue, double magVar) {
-    double bearing = bearingTrue - magVar;
-    if (bearing < 0.0) bearing += 360.0;
-    if (bearing >= 360.0) bearing -= 360.0;
-    return bearing;
 }
 
 // Side of a bearing against the desired track for the abeam test: 1 left
 // (counter-clockwise of the track), 2 right; the angle folded to at most 180.
 void abeamSide(double bearing, double track, int32_t& side, double& angle) {
-    const double clockwise = floorMod(bearing - track, 360.0);
+    const double clockwise = wrap360(bearing - track);
     if (clockwise > 180.0) {
         side = 1;
         angle = 360.0 - clockwise;
@@ -42,8 +34,6 @@ void abeamSide(double bearing, double track, int32_t& side, double& angle) {
 }
 
 }  // namespace
-
-double floorMod(double x, double m) { return x - std::floor(x / m) * m; }
 
 void greatCircle(double lat1, double lon1, double lat2, double lon2, double& distanceNm,
                  double& bearingTrue) {
@@ -125,16 +115,6 @@ int32_t courseIntersection(double lat1, double lon1, double course1True, double 
     return 0;
 }
 
-double toMagnetic(double bearingTrue, double magVar) {
-    double bearing = bearingTrue - magVar;
-    if (bearing < 0.0) {
-        bearing += 360.0;
-    } else if (bearing > 360.0) {
-        bearing -= 360.0;
-    }
-    return bearing;
-}
-
 void crossTrack(const NavState& nav, const LegEnds& leg, LegMode mode, CrossTrackResult& out) {
     if (!leg.valid) {
         out.crossTrackNm = -99.0;
@@ -176,15 +156,14 @@ void crossTrack(const NavState& nav, const LegEnds& leg, LegMode mode, CrossTrac
 
 int32_t passedAbeam(const NavState& nav, double waypointLat, double waypointLon) {
     const double track = nav.leg.desiredTrack;
-    double left = track - 90.0;
-    if (left < 0.0) left += 360.0;
-    double right = track + 90.0;
-    if (right > 360.0) right -= 360.0;
+    const double left = wrapOneTurn(track - 90.0);
+    const double right = wrapOneTurn(track + 90.0);
 
     double distance = 0.0;
     double bearing = 0.0;
     greatCircle(nav.aircraft.presentLat, nav.aircraft.presentLon, waypointLat, waypointLon, distance, bearing);
-    const double bearingWaypoint = toMagneticBelow360(bearing, nav.aircraft.magVar);
+    // This test's magnetic conversion already wraps exactly 360 to 0.
+    const double bearingWaypoint = wrap360(bearing - nav.aircraft.magVar);
 
     double leftLat = 0.0;
     double leftLon = 0.0;
@@ -194,9 +173,9 @@ int32_t passedAbeam(const NavState& nav, double waypointLat, double waypointLon)
     destinationPoint(waypointLat, waypointLon, right + nav.aircraft.magVar, kAbeamLineNm, rightLat,
                      rightLon);
     greatCircle(nav.aircraft.presentLat, nav.aircraft.presentLon, leftLat, leftLon, distance, bearing);
-    const double bearingLeft = toMagneticBelow360(bearing, nav.aircraft.magVar);
+    const double bearingLeft = wrap360(bearing - nav.aircraft.magVar);
     greatCircle(nav.aircraft.presentLat, nav.aircraft.presentLon, rightLat, rightLon, distance, bearing);
-    const double bearingRight = toMagneticBelow360(bearing, nav.aircraft.magVar);
+    const double bearingRight = wrap360(bearing - nav.aircraft.magVar);
 
     int32_t sideLeft = 0;
     int32_t sideRight = 0;

@@ -10,6 +10,8 @@
 
 #include <cstdint>
 
+#include "nav/angles.h"
+
 struct NavState;
 
 constexpr double kEarthRadiusNm = 3437.7467707849396;  // 10800 / pi
@@ -17,9 +19,6 @@ constexpr double kDegToRad = 0.017453292519943295;
 constexpr double kRadToDeg = 57.29577951308232;
 constexpr double kPi = 3.141592653589793;
 constexpr double kTwoPi = 6.283185307179586;
-
-// x - floor(x / m) * m: in [0, m) for a positive m, whatever the sign of x.
-double floorMod(double x, double m);
 
 // Great-circle distance (NM, >= 0) and initial true bearing from point 1 to point 2.
 // A bearing below 1 degree is reported as 360.0. Coincident points give distance 0
@@ -37,10 +36,6 @@ void destinationPoint(double lat, double lon, double courseTrue, double distance
 // intersection (parallel, coincident or diverging courses).
 int32_t courseIntersection(double lat1, double lon1, double course1True, double lat2,
                            double lon2, double course2True, double& lat3, double& lon3);
-
-// true - variation brought back into range by one turn: below 0 adds 360, above 360
-// subtracts 360; exactly 360 stays 360.
-double toMagnetic(double bearingTrue, double magVar);
 
 // The end points of the leg that crossTrack and passedAbeam look at: FROM/TO of the
 // active plan leg or of the direct-to leg. `valid` 0 means there is no active leg.

@@ -1,13 +1,12 @@
 // The autopilot coupling: engaged and released by the "lnav_clicked" panel variable,
 // released automatically when the autopilot master or heading hold goes off.
 #include "frame/host.h"
+#include "frame/host_tokens.h"
 #include "frame/unit.h"
 #include "nav/navigation.h"
 
 namespace {
 
-constexpr uint32_t kKeyHeadingModeOn = 0x1010F;
-constexpr uint32_t kKeyHeadingModeOff = 0x10117;
 
 void writeLnav(Unit& unit, Host& host, int32_t lnavId) {
     host.writeVariable(lnavId, unit.nav.coupling.lnavEngaged);
@@ -38,7 +37,7 @@ void superviseLnavClick(Unit& unit, Host& host) {
     const int32_t lnavId = host.lookupVariable(kLnavName);
     const int32_t clickedId = host.lookupVariable(kLnavClickedName);
     if (host.readVariable(clickedId) != 0.0) {
-        if (host.readToken(103) == 1.0) {
+        if (host.readToken(kTokenAutopilotMaster) == 1.0) {
             toggleLnav(unit, host);
             writeLnav(unit, host, lnavId);
         }
@@ -49,14 +48,16 @@ void superviseLnavClick(Unit& unit, Host& host) {
 void superviseLnavModes(Unit& unit, Host& host) {
     NavState& nav = unit.nav;
     if (nav.coupling.lnavGrace == 0 && nav.coupling.lnavEngaged == 1) {
-        if (host.readToken(103) == 0.0) {
+        if (host.readToken(kTokenAutopilotMaster) == 0.0) {
             toggleLnav(unit, host);
             writeLnav(unit, host);
         }
-        if (nav.coupling.lnavEngaged == 1 && host.readToken(103) == 1.0 && host.readToken(106) == 0.0) {
+        if (nav.coupling.lnavEngaged == 1 && host.readToken(kTokenAutopilotMaster) == 1.0 &&
+            host.readToken(kTokenAutopilotHeadingHold) == 0.0) {
             toggleLnav(unit, host);
             writeLnav(unit, host);
-            if (host.readToken(105) == 0.0 && host.readToken(112) == 0.0) {
+            if (host.readToken(kTokenAutopilotNavHold) == 0.0 &&
+                host.readToken(kTokenAutopilotApproachHold) == 0.0) {
                 host.sendKeyEvent(kKeyHeadingModeOn, 0);
             }
         }

@@ -8,32 +8,19 @@
 
 #include "frame/aircraft_reads.h"
 #include "frame/host.h"
+#include "frame/host_tokens.h"
 #include "frame/numbers.h"
 #include "frame/unit.h"
+#include "nav/angles.h"
 #include "nav/geodesy.h"
 
 namespace {
 
-constexpr uint32_t kKeySetHeading = 0x101FA;
 // One run is one eighteenth of a second of flow.
 constexpr double kHoursPerRun = 1.0 / 60.0 / 60.0 / 18.0;
 // The intercept leg ends once the track to the waypoint is within this of the leg's.
 constexpr double kCourseCaptureDeg = 4.0;
 constexpr double kAbeamMinHeightFt = 400.0;
-
-// A true bearing as magnetic, brought into [0, 360] by one turn.
-double magneticOf(double bearingTrue, double magVar) {
-    double magnetic = bearingTrue - magVar;
-    if (magnetic < 0.0) magnetic += 360.0;
-    if (magnetic > 360.0) magnetic -= 360.0;
-    return magnetic;
-}
-
-// The difference of two bearings folded into [0, 180].
-double bearingGap(double a, double b) {
-    const double gap = std::fabs(floorMod(a - b, 360.0));
-    return gap > 180.0 ? 360.0 - gap : gap;
-}
 
 // The active route's waypoint at `index`, or null outside the route.
 const PlanWaypoint* routeWaypoint(const Unit& unit, int32_t index) {
@@ -55,7 +42,7 @@ void steerTowards(Unit& unit, Host& host, double fromLat, double fromLon, double
     double distanceNm = 0.0;
     double bearingTrue = 0.0;
     greatCircle(nav.aircraft.presentLat, nav.aircraft.presentLon, nav.coupling.steerLat, nav.coupling.steerLon, distanceNm, bearingTrue);
-    nav.coupling.steerHeading = magneticOf(bearingTrue, nav.aircraft.magVar);
+    nav.coupling.steerHeading = toMagnetic(bearingTrue, nav.aircraft.magVar);
     const int32_t heading = truncateToInt32(nav.coupling.steerHeading);
     if (nav.coupling.lnavEngaged == 1 && heading != truncateToInt32(nav.coupling.lastSteerHeading)) {
         host.sendKeyEvent(kKeySetHeading, static_cast<uint32_t>(heading));
@@ -78,10 +65,10 @@ void flyPlanLeg(Unit& unit, Host& host) {
 
     double courseTrue = 0.0;
     greatCircle(leg.fromLat, leg.fromLon, leg.toLat, leg.toLon, nav.leg.legLength, courseTrue);
-    nav.leg.desiredTrack = magneticOf(courseTrue, nav.aircraft.magVar);
+    nav.leg.desiredTrack = toMagnetic(courseTrue, nav.aircraft.magVar);
     double bearingTrue = 0.0;
     greatCircle(nav.aircraft.presentLat, nav.aircraft.presentLon, leg.toLat, leg.toLon, nav.leg.distanceToGo, bearingTrue);
-    nav.leg.bearingToWaypoint = magneticOf(bearingTrue, nav.aircraft.magVar);
+    nav.leg.bearingToWaypoint = toMagnetic(bearingTrue, nav.aircraft.magVar);
 
     if (nav.coupling.interceptActive == 0) {
         steerTowards(unit, host, leg.fromLat, leg.fromLon, nav.leg.desiredTrack + nav.aircraft.magVar,
@@ -90,7 +77,7 @@ void flyPlanLeg(Unit& unit, Host& host) {
         steerTowards(unit, host, nav.coupling.interceptStartLat, nav.coupling.interceptStartLon,
                      nav.coupling.interceptCourse + nav.aircraft.magVar, nav.coupling.interceptDistance - nav.leg.distanceToGo);
         if (nav.leg.anticipationDistance >= nav.leg.planCrossTrack ||
-            bearingGap(nav.leg.bearingToWaypoint, nav.leg.desiredTrack) < kCourseCaptureDeg) {
+            fold180(nav.leg.bearingToWaypoint - nav.leg.desiredTrack) < kCourseCaptureDeg) {
             nav.coupling.interceptActive = 0;
         }
     }
@@ -113,11 +100,11 @@ void flyDirectTo(Unit& unit, Host& host) {
     double courseTrue = 0.0;
     greatCircle(origin.latitude, origin.longitude, target.latitude, target.longitude,
                 nav.leg.legLength, courseTrue);
-    nav.leg.desiredTrack = magneticOf(courseTrue, nav.aircraft.magVar);
+    nav.leg.desiredTrack = toMagnetic(courseTrue, nav.aircraft.magVar);
     double bearingTrue = 0.0;
     greatCircle(nav.aircraft.presentLat, nav.aircraft.presentLon, target.latitude, target.longitude,
                 nav.leg.distanceToGo, bearingTrue);
-    nav.leg.bearingToWaypoint = magneticOf(bearingTrue, nav.aircraft.magVar);
+    nav.leg.bearingToWaypoint = toMagnetic(bearingTrue, nav.aircraft.magVar);
     steerTowards(unit, host, origin.latitude, origin.longitude, nav.leg.desiredTrack + nav.aircraft.magVar,
                  nav.leg.legLength - nav.leg.distanceToGo);
 
@@ -138,7 +125,7 @@ void flyDirectTo(Unit& unit, Host& host) {
 }
 
 void updateWind(NavState& nav, Host& host) {
-    const double windDirTrueRad = host.readToken(344) * kDegToRad;
+    const double windDirTrueRad = host.readToken(kTokenWindDirection) * kDegToRad;
     const double headingRad = nav.aircraft.headingTrue * kDegToRad;
     nav.wind.headwindKt = std::cos(windDirTrueRad - headingRad) * nav.wind.windSpeedKt;
     nav.wind.crosswindKt = std::sin(windDirTrueRad - headingRad) * nav.wind.windSpeedKt;
@@ -152,21 +139,18 @@ void updateWind(NavState& nav, Host& host) {
         nav.wind.driftDeg = 0.0;
     }
     if (nav.wind.trueAirspeedKt > 0.0) {
-        nav.wind.trackMag = nav.aircraft.headingMag + nav.wind.driftDeg;
-        if (nav.wind.trackMag > 360.0) nav.wind.trackMag -= 360.0;
+        nav.wind.trackMag = wrapOneTurn(nav.aircraft.headingMag + nav.wind.driftDeg);
     } else {
         nav.wind.trackMag = nav.aircraft.headingMag;
     }
-    nav.wind.windDirMag = windDirTrueRad * kRadToDeg - nav.aircraft.magVar;
-    if (nav.wind.windDirMag < 0.0) nav.wind.windDirMag += 360.0;
-    if (nav.wind.windDirMag >= 360.0) nav.wind.windDirMag -= 360.0;
+    nav.wind.windDirMag = wrap360(windDirTrueRad * kRadToDeg - nav.aircraft.magVar);
 }
 
 }  // namespace
 
 void updateNavigation(Unit& unit, Host& host) {
     NavState& nav = unit.nav;
-    const double tick = host.readToken(1);
+    const double tick = host.readToken(kTokenTick);
     if (tick == nav.lastTick) return;
     readAircraftState(unit, host);
     accumulateFuel(unit, host);
@@ -191,8 +175,7 @@ void recordInterceptLeg(Unit& unit) {
     if (const PlanWaypoint* to = routeWaypoint(unit, nav.leg.activeToIndex)) {
         greatCircle(nav.aircraft.presentLat, nav.aircraft.presentLon, to->latitude, to->longitude,
                     nav.coupling.interceptDistance, nav.coupling.interceptCourse);
-        nav.coupling.interceptCourse -= nav.aircraft.magVar;
-        if (nav.coupling.interceptCourse < 0.5) nav.coupling.interceptCourse += 360.0;
+        nav.coupling.interceptCourse = raiseBelow(nav.coupling.interceptCourse - nav.aircraft.magVar, 0.5);
     }
     nav.coupling.interceptActive = 1;
 }

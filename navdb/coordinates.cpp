@@ -1,4 +1,5 @@
 // Position texts, display rows, coordinate entry lists and the entered-text parser.
+#include "base/text.h"
 #include "navdb/coordinates.h"
 
 #include <cmath>
@@ -8,7 +9,6 @@
 
 #include "frame/unit.h"
 #include "nav/geodesy.h"
-#include "navdb/text_columns.h"
 
 namespace {
 

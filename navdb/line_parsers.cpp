@@ -3,8 +3,7 @@
 #include <cstddef>
 #include <cstring>
 
-#include "frame/numbers.h"
-#include "navdb/text_columns.h"
+#include "base/text.h"
 
 namespace {
 
@@ -14,22 +13,12 @@ constexpr int kRunwaySubFields = 8;
 
 bool isComment(std::string_view line) { return !line.empty() && line.front() == ';'; }
 
-bool equalsIgnoringCase(std::string_view text, std::string_view upper) {
-    if (text.size() != upper.size()) return false;
-    for (size_t i = 0; i < text.size(); ++i) {
-        char c = text[i];
-        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-        if (c != upper[i]) return false;
-    }
-    return true;
-}
-
 }  // namespace
 
 bool parseWaypointLine(std::string_view line, const char* typeText, WaypointRecord& record) {
     if (isComment(line)) return false;
     std::string_view columns[4];
-    if (splitColumns(line, columns, 4) < 4) return false;
+    if (splitFields(line, columns, 4) < 4) return false;
     record = WaypointRecord{};
     copyField(record.ident, columns[0]);
     copyField(record.name, columns[1]);
@@ -42,9 +31,9 @@ bool parseWaypointLine(std::string_view line, const char* typeText, WaypointReco
 bool parseNavaidLine(std::string_view line, WaypointRecord& record, NavaidKind& kind) {
     if (isComment(line)) return false;
     std::string_view columns[6];
-    const int count = splitColumns(line, columns, 6);
+    const int count = splitFields(line, columns, 6);
     if (count < 5) return false;
-    kind = equalsIgnoringCase(columns[4], "VOR") ? NavaidKind::Vor : NavaidKind::Ndb;
+    kind = equalsIgnoreCase(columns[4], "VOR") ? NavaidKind::Vor : NavaidKind::Ndb;
     record = WaypointRecord{};
     copyField(record.ident, columns[0]);
     copyField(record.name, columns[1]);
@@ -83,7 +72,7 @@ void parseRunwayColumn(std::string_view column, RunwayRecord& runway) {
 bool parseAirportLine(std::string_view line, AirportRecord& record) {
     if (isComment(line)) return false;
     std::string_view columns[kMaxAirportColumns];
-    const int count = splitColumns(line, columns, kMaxAirportColumns);
+    const int count = splitFields(line, columns, kMaxAirportColumns);
     if (count < 5) return false;
     // Clear everything but the runway slots; the slots that get a runway are written whole.
     std::memset(static_cast<void*>(&record), 0, offsetof(AirportRecord, runways));

@@ -1,13 +1,13 @@
 // Identifier lookups, the selected waypoint, the duplicate list and the next-character
 // lists. All are linear scans in table order; loaded tables are scanned through their
 // compact identifier arrays.
+#include "base/text.h"
 #include "navdb/lookup.h"
 
 #include <cstring>
 
 #include "frame/plan_waypoint.h"
 #include "frame/unit.h"
-#include "navdb/text_columns.h"
 
 namespace {
 
@@ -107,8 +107,8 @@ void fillFromRecord(const NavDbState& db, char typeLetter, int32_t index, PlanWa
                     bool withFrequency) {
     if (typeLetter == kTypeAirport) {
         const AirportRecord& airport = db.airports[static_cast<size_t>(index)];
-        copyPlanText(entry.ident, airport.ident);
-        copyPlanText(entry.type, airport.typeText);
+        copyField(entry.ident, airport.ident);
+        copyField(entry.type, airport.typeText);
         entry.latitude = airport.latitude;
         entry.longitude = airport.longitude;
         return;
@@ -121,11 +121,11 @@ void fillFromRecord(const NavDbState& db, char typeLetter, int32_t index, PlanWa
         default: table = &db.userWaypoints; break;
     }
     const WaypointRecord& record = (*table)[static_cast<size_t>(index)];
-    copyPlanText(entry.ident, record.ident);
-    copyPlanText(entry.type, record.typeText);
+    copyField(entry.ident, record.ident);
+    copyField(entry.type, record.typeText);
     entry.latitude = record.latitude;
     entry.longitude = record.longitude;
-    if (withFrequency) copyPlanText(entry.frequency, record.frequency);
+    if (withFrequency) copyField(entry.frequency, record.frequency);
 }
 
 }  // namespace
@@ -183,8 +183,8 @@ void LoadSelectedWaypoint(Unit& unit, char typeLetter) {
     PlanWaypoint& selected = db.candidates[1];
     selected = PlanWaypoint{};
     if (typeLetter == kTypePresentPosition) {
-        copyPlanText(selected.ident, db.entryText);
-        copyPlanText(selected.type, "W");
+        copyField(selected.ident, db.entryText);
+        copyField(selected.type, "W");
         selected.latitude = unit.nav.aircraft.presentLat;
         selected.longitude = unit.nav.aircraft.presentLon;
         return;

@@ -1,38 +1,30 @@
 // Loading the five tables from the data files of the navdata folder.
 #include "navdb/navdb_load.h"
 
-#include <cstdio>
 #include <string_view>
 
+#include "base/text.h"
 #include "frame/paths.h"
 #include "frame/unit.h"
 #include "navdb/line_parsers.h"
-#include "navdb/line_reader.h"
 #include "navdb/tables.h"
 
 namespace {
 
-// Opens a data file of the navdata folder for reading; null when it cannot be opened.
-std::FILE* openDataFile(const Unit& unit, const char* fileName) {
+// Runs `handleLine` on every line of a data file of the navdata folder; a file that cannot
+// be opened has no lines.
+template <typename Handler>
+void readDataFile(const Unit& unit, const char* fileName, Handler&& handleLine) {
     PathBuffer path;
     if (!buildPath(path, unit.rootFolder,
                    {kNavdataFolder[0], kNavdataFolder[1], kNavdataFolder[2], fileName})) {
-        return nullptr;
+        return;
     }
-    return std::fopen(path.text, "rb");
-}
-
-// Runs `handleLine` on every line of a data file, then closes it.
-template <typename Handler>
-void readDataFile(const Unit& unit, const char* fileName, Handler&& handleLine) {
-    std::FILE* file = openDataFile(unit, fileName);
-    if (file == nullptr) return;
-    // The reader holds a 64 KiB buffer: one per file read, not one per line.
-    static_assert(sizeof(LineReader) < 80 * 1024);
-    LineReader reader(file, kDataLineLength);
+    // One 64 KiB buffer per file read, not one per line.
+    char buffer[64 * 1024];
+    LineReader reader(path.text, kDataLineLength, buffer);
     std::string_view line;
     while (reader.next(line)) handleLine(line);
-    std::fclose(file);
 }
 
 // Reads a four-column waypoint file into the table of a letter while it has room.

@@ -1,6 +1,6 @@
 #include "navdb/tables.h"
 
-#include "navdb/text_columns.h"
+#include "base/text.h"
 
 namespace {
 

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "base/text.h"
 #include "frame/unit.h"
 #include "navdb/coordinates.h"
 #include "navdb/records.h"
@@ -30,9 +31,9 @@ bool CreateUserWaypoint(Unit& unit, UserWaypointPlace place) {
     }
 
     WaypointRecord record{};
-    copyPlanText(record.ident, ident);
-    copyPlanText(record.name, ident);
-    copyPlanText(record.typeText, "W");
+    copyField(record.ident, ident);
+    copyField(record.name, ident);
+    copyField(record.typeText, "W");
     record.latitude = latitude;
     record.longitude = longitude;
     const int32_t index = addWaypoint(db, kTypeUserWaypoint, record);

@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <cstring>
 
+#include "base/knob_step.h"
+#include "base/text.h"
 #include "fpl/plan_store.h"
 #include "fpl/route_files.h"
 #include "frame/unit.h"
@@ -115,7 +117,8 @@ void stepPlan(Unit& unit, int32_t step) {
     FplState& fpl = unit.fpl;
     const int32_t count = fpl.blankPlanIndex + 1;
     if (count <= 0) return;
-    fpl.selectedPlan = ((fpl.selectedPlan + step) % count + count) % count;
+    fpl.selectedPlan = knobStep(fpl.selectedPlan, step > 0 ? KnobTurn::Up : KnobTurn::Down, 0,
+                                count - 1, KnobEnd::Wrap);
     unit.pages.fpl.planScrollTop = 0;
 }
 
@@ -187,7 +190,7 @@ void editorOuterUp(Unit& unit, FlightPlan& plan) {
             buildPlanCharsFor(unit, fpl.planEntryText);  // nothing continues: stay
             return;
         }
-        copyPlanText(fpl.planEntryText, prefix);
+        copyField(fpl.planEntryText, prefix);
         fpl.planEntryCount += 1;
         setCandidate(unit, 2);
         return;

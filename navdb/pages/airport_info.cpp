@@ -1,29 +1,16 @@
 // The communication data of one airport from "apt_info.txt": sections headed by the
 // airport identifier in square brackets, key=value lines, a blank line ending a section.
-#include <cstdio>
 #include <cstring>
 #include <string_view>
 
+#include "base/text.h"
 #include "frame/paths.h"
 #include "frame/unit.h"
-#include "navdb/line_reader.h"
 #include "navdb/navdb_load.h"
-#include "frame/numbers.h"
-#include "navdb/text_columns.h"
 
 namespace {
 
 constexpr size_t kInfoLineLength = 48;
-
-bool keyIs(std::string_view key, std::string_view lower) {
-    if (key.size() != lower.size()) return false;
-    for (size_t i = 0; i < key.size(); ++i) {
-        char c = key[i];
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-        if (c != lower[i]) return false;
-    }
-    return true;
-}
 
 // A header line "[EGLL]" names the airport whose section follows.
 bool headerNames(std::string_view line, const char* ident) {
@@ -33,7 +20,7 @@ bool headerNames(std::string_view line, const char* ident) {
         if (c == '[' || c == ']') c = ' ';
     }
     std::string_view firstWord;
-    if (splitColumns(text, &firstWord, 1) < 1) return false;
+    if (splitFields(text, &firstWord, 1) < 1) return false;
     return firstWord == ident;
 }
 
@@ -58,7 +45,7 @@ bool applyKeyLine(std::string_view line, AirportRecord& airport) {
     // A line of blanks reads as the blank line that ends the section, as it looks.
     if (onlyBlanks) return false;
     std::string_view words[2];
-    const int count = splitColumns(text, words, 2);
+    const int count = splitFields(text, words, 2);
     if (count < 1) return false;
     char value[kCommTextSize] = {};
     if (count == 2) copyField(value, words[1]);
@@ -75,13 +62,13 @@ bool applyKeyLine(std::string_view line, AirportRecord& airport) {
                                 {"twr", airport.twr},   {"uncm", airport.uncm},
                                 {"appr", airport.appr}, {"ctr", airport.ctr}};
     for (const TextKey& textKey : textKeys) {
-        if (keyIs(key, textKey.name)) {
+        if (equalsIgnoreCase(key, textKey.name)) {
             std::memcpy(textKey.field, value, kCommTextSize);
             return true;
         }
     }
-    if (keyIs(key, "ils")) airport.ils = parseIntPrefix(value);
-    if (keyIs(key, "rdr")) airport.rdr = parseIntPrefix(value);
+    if (equalsIgnoreCase(key, "ils")) airport.ils = parseIntPrefix(value);
+    if (equalsIgnoreCase(key, "rdr")) airport.rdr = parseIntPrefix(value);
     return true;
 }
 
@@ -97,9 +84,8 @@ void LoadAirportInfo(Unit& unit) {
                    {kNavdataFolder[0], kNavdataFolder[1], kNavdataFolder[2], "apt_info.txt"})) {
         return;
     }
-    std::FILE* file = std::fopen(path.text, "rb");
-    if (file == nullptr) return;
-    LineReader reader(file, kInfoLineLength);
+    char buffer[4096];
+    LineReader reader(path.text, kInfoLineLength, buffer);
     std::string_view line;
     bool inSection = false;
     while (reader.next(line)) {
@@ -110,5 +96,4 @@ void LoadAirportInfo(Unit& unit) {
         }
         if (!applyKeyLine(line, airport)) break;
     }
-    std::fclose(file);
 }

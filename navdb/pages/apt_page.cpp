@@ -4,6 +4,7 @@
 // APT 4 the frequencies (apt_frequencies.cpp).
 #include <cstring>
 
+#include "base/knob_step.h"
 #include "frame/display.h"
 #include "frame/pages/page_table.h"
 #include "frame/unit.h"
@@ -51,7 +52,7 @@ void stepAptPageUp(Unit& unit) {
             return;
         }
     }
-    pages.aptPage = pages.aptPage >= kAptPageCount ? 1 : pages.aptPage + 1;
+    pages.aptPage = knobStep(pages.aptPage, KnobTurn::Up, 1, kAptPageCount, KnobEnd::Wrap);
     if (pages.aptPage == 3) pages.runwayListOffset = 0;
 }
 
@@ -61,7 +62,7 @@ void stepAptPageDown(Unit& unit) {
         --pages.runwayListOffset;
         return;
     }
-    pages.aptPage = pages.aptPage <= 1 ? kAptPageCount : pages.aptPage - 1;
+    pages.aptPage = knobStep(pages.aptPage, KnobTurn::Down, 1, kAptPageCount, KnobEnd::Wrap);
     if (pages.aptPage == 3) pages.runwayListOffset = 0;
 }
 

@@ -1,6 +1,7 @@
 // The INT page group: one intersection of the database. The inner knob wraps round the
 // table at both ends; there is no nearest list of intersections and no reference
 // waypoint, so the reference, radial and distance rows show dashes.
+#include "base/knob_step.h"
 #include "frame/display.h"
 #include "frame/pages/page_table.h"
 #include "frame/unit.h"
@@ -21,10 +22,10 @@ void drawIntPage(Unit& unit, Host&, Canvas& canvas, float x) {
         ControlEvents& events = unit.events;
         int32_t& current = db.currentIntersection;
         if (take(events.evtRightInnerUp)) {
-            current = current >= db.intersectionCount ? 1 : current + 1;
+            current = knobStep(current, KnobTurn::Up, 1, db.intersectionCount, KnobEnd::Wrap);
         }
         if (take(events.evtRightInnerDown)) {
-            current = current <= 1 ? db.intersectionCount : current - 1;
+            current = knobStep(current, KnobTurn::Down, 1, db.intersectionCount, KnobEnd::Wrap);
         }
     }
     keepCurrentInTable(db.currentIntersection, db.intersectionCount);

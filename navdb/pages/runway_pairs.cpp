@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "nav/angles.h"
 #include "nav/geodesy.h"
 #include "navdb/pages/waypoint_pages.h"
 
@@ -36,7 +37,7 @@ void forEachRunwayEnd(const AirportRecord& airport, double magVar, Visit visit) 
 }  // namespace
 
 void runwayFarEnd(const RunwayRecord& runway, double magVar, double& lat, double& lon) {
-    double headingTrue = floorMod(runway.magneticHeading + magVar, 360.0);
+    double headingTrue = wrap360(runway.magneticHeading + magVar);
     destinationPoint(runway.thresholdLatitude, runway.thresholdLongitude, headingTrue,
                      static_cast<double>(runway.lengthFeet) / kFeetPerNm, lat, lon);
 }

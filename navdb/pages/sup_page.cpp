@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "base/knob_step.h"
 #include "fpl/pages/plan_editor.h"
 #include "frame/display.h"
 #include "frame/pages/page_table.h"
@@ -178,24 +179,25 @@ CoordinateChoices& coordinateAtCursor(Unit& unit) {
     return unit.db.coordinateEntry[first + column - 1];
 }
 
-void stepCoordinate(Unit& unit, int32_t step) {
+void stepCoordinate(Unit& unit, KnobTurn turn) {
     CoordinateChoices& position = coordinateAtCursor(unit);
     const int32_t highest = position.choiceCount - 1;  // choice 0 is the "_" placeholder
     if (highest < 1) return;
-    int32_t selected = position.selected + step;
-    if (selected > highest) selected = 1;
-    if (selected < 1) selected = highest;
-    position.selected = selected;
+    position.selected = knobStep(position.selected, turn, 1, highest, KnobEnd::Wrap);
 }
 
 void coordinateEvents(Unit& unit) {
     ControlEvents& events = unit.events;
     NavDbState& db = unit.db;
     const int32_t columns = unit.pages.sup.supLine == 1 ? kLatitudeColumns : kLongitudeColumns;
-    if (take(events.evtRightInnerUp)) stepCoordinate(unit, +1);
-    if (take(events.evtRightInnerDown)) stepCoordinate(unit, -1);
-    if (take(events.evtRightOuterUp) && db.entryColumn < columns) db.entryColumn += 1;
-    if (take(events.evtRightOuterDown) && db.entryColumn > 1) db.entryColumn -= 1;
+    if (take(events.evtRightInnerUp)) stepCoordinate(unit, KnobTurn::Up);
+    if (take(events.evtRightInnerDown)) stepCoordinate(unit, KnobTurn::Down);
+    if (take(events.evtRightOuterUp)) {
+        db.entryColumn = knobStep(db.entryColumn, KnobTurn::Up, 1, columns, KnobEnd::Stop);
+    }
+    if (take(events.evtRightOuterDown)) {
+        db.entryColumn = knobStep(db.entryColumn, KnobTurn::Down, 1, columns, KnobEnd::Stop);
+    }
     if (!take(events.evtEnt)) return;
     if (unit.pages.sup.supLine == 1) {
         unit.pages.fpl.confirmPending = 2;
@@ -216,10 +218,12 @@ void handleSupEvents(Unit& unit) {
     if (unit.page.rightCursorOn != 1) {
         const int32_t count = db.userWaypointCount;
         if (count > 0 && take(events.evtRightInnerUp)) {
-            db.currentUserWaypoint = db.currentUserWaypoint >= count ? 1 : db.currentUserWaypoint + 1;
+            db.currentUserWaypoint =
+                knobStep(db.currentUserWaypoint, KnobTurn::Up, 1, count, KnobEnd::Wrap);
         }
         if (count > 0 && take(events.evtRightInnerDown)) {
-            db.currentUserWaypoint = db.currentUserWaypoint <= 1 ? count : db.currentUserWaypoint - 1;
+            db.currentUserWaypoint =
+                knobStep(db.currentUserWaypoint, KnobTurn::Down, 1, count, KnobEnd::Wrap);
         }
         if (take(events.evtRightCrsr)) startEntry(unit);
         return;

@@ -1,6 +1,7 @@
 // The rows the waypoint pages share, and stepping through a nearest list.
 #include <cstring>
 
+#include "base/knob_step.h"
 #include "frame/display.h"
 #include "frame/unit.h"
 #include "nav/geodesy.h"
@@ -113,7 +114,7 @@ void stepNearestUp(NearestStepping step) {
         }
         return;
     }
-    if (step.current < step.tableCount) ++step.current;
+    step.current = knobStep(step.current, KnobTurn::Up, 1, step.tableCount, KnobEnd::Stop);
 }
 
 void stepNearestDown(NearestStepping step) {

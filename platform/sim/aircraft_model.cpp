@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "nav/angles.h"
 #include "platform/sim/sim_host.h"
 
 namespace {
@@ -15,13 +16,6 @@ constexpr double kSecondsPerDay = 86400.0;
 
 double radians(double deg) { return deg * kPi / 180.0; }
 double degrees(double rad) { return rad * 180.0 / kPi; }
-
-// Brings an angle into [0, 360).
-double wrap360(double deg) {
-    double r = std::fmod(deg, 360.0);
-    if (r < 0.0) r += 360.0;
-    return r >= 360.0 ? 0.0 : r;
-}
 
 // Brings a longitude into (-180, 180].
 double wrapLongitude(double deg) {

@@ -6,31 +6,9 @@
 
 #include <cstdint>
 
+#include "frame/host_tokens.h"
+
 class SimHost;
-
-// Host token numbers and calculator codes the aircraft model writes.
-enum AircraftToken : uint32_t {
-    kTokenTick = 1,
-    kTokenClockSecond = 5,
-    kTokenUtcHour = 6,
-    kTokenUtcMinute = 7,
-    kTokenLatitude = 71,
-    kTokenLongitude = 72,
-    kTokenBaroSetting = 75,
-    kTokenHeadingMag = 81,
-    kTokenMagVar = 82,
-    kTokenHeadingTrue = 86,
-    kTokenWindSpeed = 343,
-    kTokenWindDirection = 344,
-    kTokenGroundSpeed = 551,
-    kTokenHeightMetres = 614,
-    kTokenPower = 773,
-};
-inline constexpr const char* kIndicatedAltitudeCode = "(A:INDICATED ALTITUDE, feet)";
-inline constexpr const char* kPressureAltitudeCode = "(A:PRESSURE ALTITUDE,number)";
-
-// The key event that sets the autopilot's heading (parameter: whole degrees magnetic).
-constexpr uint32_t kHeadingKeyEvent = 0x101FA;
 
 constexpr double kFramesPerSecond = 18.0;
 constexpr double kTurnRateDegPerSecond = 3.0;

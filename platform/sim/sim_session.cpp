@@ -54,7 +54,7 @@ void SimSession::fly(double seconds) {
         if (unit_->nav.coupling.lnavEngaged == 1) {
             const auto& events = host_.keyEvents();
             for (auto it = events.rbegin(); it != events.rend(); ++it) {
-                if (it->eventId == kHeadingKeyEvent) {
+                if (it->eventId == kKeySetHeading) {
                     turning = true;
                     target = static_cast<double>(it->parameter);
                     break;

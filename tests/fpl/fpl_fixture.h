@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "base/text.h"
 #include "fpl/plan_store.h"
 #include "frame/unit.h"
 #include "tests/support/test_bench.h"
@@ -35,8 +36,8 @@ struct FplFixture {
 inline PlanWaypoint makeWaypoint(const char* ident, double lat = 0.0, double lon = 0.0,
                                  const char* type = "APT") {
     PlanWaypoint w{};
-    copyPlanText(w.ident, ident);
-    copyPlanText(w.type, type);
+    copyField(w.ident, ident);
+    copyField(w.type, type);
     w.latitude = lat;
     w.longitude = lon;
     return w;

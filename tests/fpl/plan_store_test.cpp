@@ -69,7 +69,7 @@ TEST(PlanOperations, InsertIntoTheActiveRouteLeavesPerPlanFieldsBehind) {
     setActiveRoute(*f.unit, {"A", "C"});
     f.unit->fpl.selectedPlan = 0;
     PlanWaypoint b = makeWaypoint("B");
-    copyPlanText(b.reservedText1, "x");
+    copyField(b.reservedText1, "x");
     b.recordIndex = 7;
     ASSERT_TRUE(insertPlanWaypoint(*f.unit, 1, b));
     EXPECT_EQ(activeIdents(*f.unit), (Idents{"A", "B", "C"}));

@@ -111,8 +111,8 @@ TEST(RouteFileSave, RoundTripAndNamingSequence) {
     FplFixture f;
     scanFlightPlanFolder(*f.unit);
     setActiveRoute(*f.unit, {"KSEA", "SEA", "KPDX"});
-    copyPlanText(f.unit->fpl.activeRoute.waypoints[1].type, "VOR");
-    copyPlanText(f.unit->fpl.activeRoute.waypoints[1].frequency, "116.80");
+    copyField(f.unit->fpl.activeRoute.waypoints[1].type, "VOR");
+    copyField(f.unit->fpl.activeRoute.waypoints[1].frequency, "116.80");
     for (const char* expected : {"KSEA-KPDX.RTE", "KSEA-KPDX01.RTE", "KSEA-KPDX02.RTE"}) {
         SCOPED_TRACE(expected);
         const int32_t slot = f.unit->fpl.blankPlanIndex;

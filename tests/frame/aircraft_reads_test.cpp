@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "frame/aircraft_reads.h"
+#include "frame/host_tokens.h"
 #include "support/test_bench.h"
 
 namespace {
@@ -15,33 +16,31 @@ TEST(AircraftReads, LongitudeAboveHalfATurnIsWest) {
 
 TEST(AircraftReads, FuelFlowsFallBackToTheSecondSet) {
     SimHost host;
-    for (auto [token, value] : {std::pair{638u, 10.0}, {657u, 20.0}, {676u, 30.0}, {695u, 40.0}}) {
-        host.setToken(token, value);
-    }
+    for (size_t i = 0; i < 4; ++i) host.setToken(kTokenFuelFlowSecondary[i], 10.0 * (i + 1));
     EXPECT_DOUBLE_EQ(engineFuelFlowPph(host, 1), 10.0);
     EXPECT_DOUBLE_EQ(engineFuelFlowPph(host, 2), 20.0);
     EXPECT_DOUBLE_EQ(totalFuelFlowPph(host), 100.0);
-    host.setToken(421, 5.0);
-    host.setToken(460, 6.0);
-    host.setToken(499, 7.0);
+    host.setToken(kTokenFuelFlow[0], 5.0);
+    host.setToken(kTokenFuelFlow[1], 6.0);
+    host.setToken(kTokenFuelFlow[2], 7.0);
     EXPECT_DOUBLE_EQ(engineFuelFlowPph(host, 1), 5.0);
     EXPECT_DOUBLE_EQ(totalFuelFlowPph(host), 18.0);
 }
 
 TEST(AircraftReads, FuelOnBoardSumsTheSevenTanks) {
     SimHost host;
-    host.setToken(306, 6.0);                // pounds per gallon
-    host.setToken(289, 8388608.0 / 2);      // centre tank half full
-    host.setToken(290, 100.0);              // of 100 gallons
-    host.setToken(301, 8388608.0);          // the last tank full
-    host.setToken(302, 10.0);
+    host.setToken(kTokenFuelWeightPerGallon, 6.0);
+    host.setToken(kTokenFuelTanks[0].level, 8388608.0 / 2);  // the first tank half full
+    host.setToken(kTokenFuelTanks[0].capacity, 100.0);       // of 100 gallons
+    host.setToken(kTokenFuelTanks[6].level, 8388608.0);      // the last tank full
+    host.setToken(kTokenFuelTanks[6].capacity, 10.0);
     EXPECT_DOUBLE_EQ(fuelOnBoardLb(host), 6.0 * (50.0 + 10.0));
 }
 
 TEST(AircraftReads, AirspeedApproachesAStepGeometrically) {
     TestBench bench;
     bench.start();
-    bench.host().setToken(61, 100.0);
+    bench.host().setToken(kTokenAirspeed, 100.0);
     std::vector<double> seen;
     for (int i = 0; i < 3; ++i) {
         bench.frame();
@@ -55,19 +54,19 @@ TEST(AircraftReads, AirspeedApproachesAStepGeometrically) {
 TEST(AircraftReads, SnapshotRunsOncePerTickAndCountsClockSeconds) {
     TestBench bench;
     bench.start();
-    bench.host().setToken(1, 10);
-    bench.host().setToken(5, 1);
+    bench.host().setToken(kTokenTick, 10);
+    bench.host().setToken(kTokenClockSecond, 1);
     bench.service(10);
     const int32_t phase = bench.unit().nav.blinkPhase;
     const double seconds = bench.unit().record.secondsCounter;
     bench.service(10);  // same tick: nothing happens
     EXPECT_EQ(bench.unit().nav.blinkPhase, phase);
-    bench.host().setToken(1, 11);
+    bench.host().setToken(kTokenTick, 11);
     bench.service(10);  // new tick, same second
     EXPECT_EQ(bench.unit().record.secondsCounter, seconds);
     EXPECT_EQ(bench.unit().nav.blinkPhase, (phase + 1) % 18);
-    bench.host().setToken(1, 12);
-    bench.host().setToken(5, 2);
+    bench.host().setToken(kTokenTick, 12);
+    bench.host().setToken(kTokenClockSecond, 2);
     bench.service(10);
     EXPECT_EQ(bench.unit().record.secondsCounter, seconds + 1);
 }
@@ -77,7 +76,7 @@ TEST(AircraftReads, MillibarsReadBackNearTheSetting) {
     bench.start();
     std::snprintf(bench.unit().settings.baroUnits, sizeof bench.unit().settings.baroUnits,
                   "MILLIBARS");
-    bench.host().setToken(75, 1013.25);
+    bench.host().setToken(kTokenBaroSetting, 1013.25);
     bench.frame();
     EXPECT_NEAR(bench.unit().nav.aircraft.baroSetting, 1013.2, 0.05);
 }

@@ -8,6 +8,8 @@
 #include <cstdint>
 #include <cstring>
 
+#include "frame/host_tokens.h"
+
 namespace fake {
 
 constexpr int kTokenCount = 1024;
@@ -117,7 +119,7 @@ inline void dataBlock(TokenRecord* record, const char* name) {
 inline void readToken(TokenRecord* record) {
     if (record->token == 61) {
         // A record that lost what this host wrote into it last time is a new record.
-        if (panel.airspeedReads > 0 && record->value != panel.tokens[61]) {
+        if (panel.airspeedReads > 0 && record->value != panel.tokens[kTokenAirspeed]) {
             ++panel.airspeedRecordChanges;
         }
         ++panel.airspeedReads;

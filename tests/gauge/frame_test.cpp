@@ -67,8 +67,8 @@ void checkForwardingRoutines(const Gauge& g) {
 }
 
 void checkUnpoweredDisplay(const Gauge& g, surface::Surface& s) {
-    fake::panel.tokens[773] = 1.0;  // power available
-    fake::panel.tokens[61] = 100.0;  // airspeed
+    fake::panel.tokens[kTokenPower] = 1.0;
+    fake::panel.tokens[kTokenAirspeed] = 100.0;
     for (int i = 0; i < 3; ++i) {
         surface::fill(s, kSentinel);
         frame(g);
@@ -204,7 +204,7 @@ void checkDisconnect(const Gauge& g, surface::Surface& s, const char* recordPath
 void frame(const Gauge& g, void* header) {
     static double tick = 100.0;
     g.callback(header != nullptr ? header : g.header, 6, 0);
-    fake::panel.tokens[1] = ++tick;
+    fake::panel.tokens[kTokenTick] = ++tick;
     g.callback(header != nullptr ? header : g.header, 10, 0);
 }
 

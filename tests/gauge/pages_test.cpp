@@ -8,6 +8,7 @@
 
 #include <cstdio>
 
+#include "frame/host_tokens.h"
 #include "tests/gauge/check.h"
 #include "tests/gauge/fake_panel.h"
 #include "tests/gauge/gauge_access.h"
@@ -21,9 +22,6 @@ using surface::litIn;
 
 constexpr double kLatitudeUnitsPerDegree = 111130.555557;
 constexpr double kFeetPerSecondPerKnot = 1.68781;
-constexpr uint32_t kHeadingModeOn = 0x1010F;
-constexpr uint32_t kHeadingModeOff = 0x10117;
-constexpr uint32_t kSetHeading = 0x101FA;
 
 // One airport with a four-letter identifier and a two-word name, so the page fills the
 // identifier row only up to its fifth cell and both name rows.
@@ -80,11 +78,11 @@ void checkAirportPage(const Gauge& g, surface::Surface& s) {
 // course to the second waypoint, 101.3 degrees. Heading hold going off releases it again.
 void checkCoupledHeading(const Gauge& g) {
     fake::Panel& panel = fake::panel;
-    panel.tokens[71] = 0.1 * kLatitudeUnitsPerDegree;
-    panel.tokens[72] = 0.0;
-    panel.tokens[81] = 101.0;
-    panel.tokens[86] = 101.0;
-    panel.tokens[551] = 240.0 * kFeetPerSecondPerKnot;
+    panel.tokens[kTokenLatitude] = 0.1 * kLatitudeUnitsPerDegree;
+    panel.tokens[kTokenLongitude] = 0.0;
+    panel.tokens[kTokenHeadingMag] = 101.0;
+    panel.tokens[kTokenHeadingTrue] = 101.0;
+    panel.tokens[kTokenGroundSpeed] = 240.0 * kFeetPerSecondPerKnot;
     frame(g);
     for (const char* control :
          {"tw4_vgr_l_otr_knb_scrdown", "tw4_vgr_l_inr_knb_scrup", "tw4_vgr_l_inr_knb_scrup",
@@ -97,12 +95,12 @@ void checkCoupledHeading(const Gauge& g) {
     CHECK_MSG(panel.keyEventCount == 0 && fake::variable("lnav_clicked").value == 0.0,
               "%d key events before the coupling", panel.keyEventCount);
 
-    panel.tokens[103] = 1.0;
-    panel.tokens[106] = 1.0;
+    panel.tokens[kTokenAutopilotMaster] = 1.0;
+    panel.tokens[kTokenAutopilotHeadingHold] = 1.0;
     fake::variable("lnav_clicked").value = 1.0;
     frame(g);
-    CHECK_MSG(panel.keyEventCount == 2 && keyEventIs(0, kHeadingModeOn, 0) &&
-                  keyEventIs(1, kSetHeading, 101),
+    CHECK_MSG(panel.keyEventCount == 2 && keyEventIs(0, kKeyHeadingModeOn, 0) &&
+                  keyEventIs(1, kKeySetHeading, 101),
               "coupling: %d key events, first %#x %u, second %#x %u", panel.keyEventCount,
               panel.keyEvents[0].id, panel.keyEvents[0].parameter, panel.keyEvents[1].id,
               panel.keyEvents[1].parameter);
@@ -113,13 +111,13 @@ void checkCoupledHeading(const Gauge& g) {
     for (int i = 0; i < 35; ++i) frame(g);
     CHECK_MSG(panel.keyEventCount == 2, "%d key events while coupled", panel.keyEventCount);
 
-    panel.tokens[106] = 0.0;
+    panel.tokens[kTokenAutopilotHeadingHold] = 0.0;
     frame(g);
-    CHECK_MSG(panel.keyEventCount == 4 && keyEventIs(2, kHeadingModeOff, 0) &&
-                  keyEventIs(3, kHeadingModeOn, 0),
+    CHECK_MSG(panel.keyEventCount == 4 && keyEventIs(2, kKeyHeadingModeOff, 0) &&
+                  keyEventIs(3, kKeyHeadingModeOn, 0),
               "release: %d key events", panel.keyEventCount);
     CHECK(fake::variable("lnav").value == 0.0);
-    panel.tokens[103] = 0.0;
+    panel.tokens[kTokenAutopilotMaster] = 0.0;
 }
 
 }  // namespace

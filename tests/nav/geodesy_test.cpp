@@ -60,18 +60,6 @@ TEST(Geodesy, CoincidentPointsGiveZeroNotNaN) {
     }
 }
 
-TEST(Geodesy, FloorModAndToMagneticSeams) {
-    EXPECT_EQ(floorMod(-1.0, 360.0), 359.0);
-    EXPECT_EQ(floorMod(360.0, 360.0), 0.0);
-    EXPECT_EQ(floorMod(-0.0, 360.0), 0.0);
-    EXPECT_NEAR(floorMod(-kPi, kTwoPi), kPi, 1e-15);
-    EXPECT_EQ(toMagnetic(10.0, 15.0), 355.0);
-    EXPECT_EQ(toMagnetic(355.0, -10.0), 5.0);
-    EXPECT_EQ(toMagnetic(360.0, 0.0), 360.0);
-    EXPECT_EQ(toMagnetic(0.0, 0.0), 0.0);
-    EXPECT_TRUE(std::isnan(toMagnetic(NAN, 3.0)));
-}
-
 TEST(Geodesy, CourseIntersection) {
     double lat = 1234.0;
     double lon = 1234.0;

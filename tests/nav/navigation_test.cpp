@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "frame/controls.h"
+#include "frame/host_tokens.h"
 #include "nav/navigation.h"
 #include "support/test_bench.h"
 
@@ -45,6 +46,24 @@ TEST_F(NavigationTest, PlanLegGivesTrackDistanceAndBearing) {
     EXPECT_NEAR(nav().leg.bearingToWaypoint, 80.0, 1e-6);
     // The steering point lies 3 NM ahead on the leg.
     EXPECT_NEAR(nav().coupling.steerLon, 5.0 / 60.0, 1e-6);
+}
+
+// A crosswind from the left on a heading just east of north drifts the track across
+// north: it reads 35x, not a negative angle. The wind's magnetic direction wraps likewise.
+TEST_F(NavigationTest, WindTriangleKeepsTrackAndWindDirectionInRange) {
+    bench.aircraft().windSpeedKt = 20.0;
+    bench.aircraft().windDirTrueDeg = 272.0;
+    bench.setMagVar(5.0);
+    bench.setHeading(2.0);
+    bench.setGroundSpeed(100.0);
+    bench.frame();
+    EXPECT_LT(nav().wind.driftDeg, -10.0);
+    EXPECT_NEAR(nav().wind.trackMag, 2.0 + nav().wind.driftDeg + 360.0, 1e-9);
+    EXPECT_NEAR(nav().wind.windDirMag, 267.0, 1e-9);
+    bench.aircraft().windDirTrueDeg = 3.0;
+    bench.setGroundSpeed(100.0);
+    bench.frame();
+    EXPECT_NEAR(nav().wind.windDirMag, 358.0, 1e-9);
 }
 
 TEST_F(NavigationTest, WaypointSequencesWithinThirtyFiveSecondsOfFlight) {
@@ -102,13 +121,13 @@ TEST_F(NavigationTest, SteeringSendsWholeDegreesOnlyWhenTheyChange) {
     unit.directToLeg.target.longitude = 0.0;
     nav().leg.directToActive = 1;
     nav().coupling.lnavEngaged = 1;
-    bench.host().setToken(103, 1.0);  // autopilot master and heading hold on
-    bench.host().setToken(106, 1.0);
+    bench.host().setToken(kTokenAutopilotMaster, 1.0);  // autopilot master and heading hold on
+    bench.host().setToken(kTokenAutopilotHeadingHold, 1.0);
     bench.setMagVar(0.3);  // due north true is 359.7 magnetic
     bench.setPosition(0.0, 0.0);
     bench.frame();
     ASSERT_FALSE(bench.host().keyEvents().empty());
-    EXPECT_EQ(bench.host().keyEvents().back().eventId, 0x101FAu);
+    EXPECT_EQ(bench.host().keyEvents().back().eventId, kKeySetHeading);
     EXPECT_EQ(bench.host().keyEvents().back().parameter, 359u);
     const size_t sent = bench.host().keyEvents().size();
     bench.setMagVar(0.9);  // 359.1: the same whole degree
@@ -122,8 +141,8 @@ TEST_F(NavigationTest, CouplingNeedsARouteOrADirectToAndTheAutopilotMaster) {
         host.setVariable("lnav_clicked", 1);
         bench.service(6);
     };
-    host.setToken(103, 1.0);
-    host.setToken(106, 1.0);
+    host.setToken(kTokenAutopilotMaster, 1.0);
+    host.setToken(kTokenAutopilotHeadingHold, 1.0);
     click();
     EXPECT_EQ(nav().coupling.lnavEngaged, 0);
     EXPECT_TRUE(host.keyEvents().empty());
@@ -136,15 +155,15 @@ TEST_F(NavigationTest, CouplingNeedsARouteOrADirectToAndTheAutopilotMaster) {
     EXPECT_EQ(nav().coupling.lnavGrace, 0);
     EXPECT_EQ(host.variable("lnav"), 1.0);
     ASSERT_EQ(host.keyEvents().size(), 1u);
-    EXPECT_EQ(host.keyEvents()[0].eventId, 0x1010Fu);
+    EXPECT_EQ(host.keyEvents()[0].eventId, kKeyHeadingModeOn);
 
     // Heading hold off releases the coupling and asks the autopilot to hold heading again.
-    host.setToken(106, 0.0);
+    host.setToken(kTokenAutopilotHeadingHold, 0.0);
     bench.service(6);
     EXPECT_EQ(nav().coupling.lnavEngaged, 0);
     EXPECT_EQ(host.variable("lnav"), 0.0);
-    EXPECT_EQ(host.keyEvents()[1].eventId, 0x10117u);
-    EXPECT_EQ(host.keyEvents()[2].eventId, 0x1010Fu);
+    EXPECT_EQ(host.keyEvents()[1].eventId, kKeyHeadingModeOff);
+    EXPECT_EQ(host.keyEvents()[2].eventId, kKeyHeadingModeOn);
 }
 
 TEST_F(NavigationTest, EngagingOnARouteFliesAnInterceptAfterAGracePeriod) {
@@ -152,8 +171,8 @@ TEST_F(NavigationTest, EngagingOnARouteFliesAnInterceptAfterAGracePeriod) {
     SimHost& host = bench.host();
     bench.setPosition(1.0, 0.0);
     bench.frame();
-    host.setToken(103, 1.0);
-    host.setToken(106, 1.0);
+    host.setToken(kTokenAutopilotMaster, 1.0);
+    host.setToken(kTokenAutopilotHeadingHold, 1.0);
     host.setVariable("lnav_clicked", 1);
     bench.service(6);
     EXPECT_EQ(nav().coupling.lnavEngaged, 1);
@@ -162,7 +181,7 @@ TEST_F(NavigationTest, EngagingOnARouteFliesAnInterceptAfterAGracePeriod) {
     EXPECT_NEAR(nav().coupling.interceptCourse, 170.54, 0.01);
     EXPECT_NEAR(nav().coupling.interceptDistance, 60.8, 0.05);
     // The autopilot master going off is ignored during the 30-cycle grace period.
-    host.setToken(103, 0.0);
+    host.setToken(kTokenAutopilotMaster, 0.0);
     for (int i = 0; i < 28; ++i) bench.service(6);
     EXPECT_EQ(nav().coupling.lnavEngaged, 1);
     bench.service(6);

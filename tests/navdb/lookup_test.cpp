@@ -76,7 +76,7 @@ TEST_F(Lookup, SelectedWaypointFromEachKind) {
     EXPECT_STREQ(selected.ident, "WCO");
 
     unit.db.candidates[1].reservedValue1 = -999.0;
-    copyPlanText(unit.db.candidates[1].column6Text, "stale");
+    copyField(unit.db.candidates[1].column6Text, "stale");
     LoadSelectedWaypoint(unit, kTypeAirport);
     EXPECT_STREQ(selected.ident, "EGLL");
     EXPECT_STREQ(selected.type, "APT");

@@ -12,7 +12,7 @@
 #include "frame/paths.h"
 #include "frame/unit.h"
 #include "navdb/tables.h"
-#include "navdb/text_columns.h"
+#include "base/text.h"
 #include <gtest/gtest.h>
 
 #include "support/test_bench.h"

@@ -2,10 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include "frame/host_tokens.h"
+
 TEST(SimHost, UnknownTokensExpressionsAndVariablesReadZero) {
     SimHost host;
-    EXPECT_EQ(host.readToken(773), 0.0);
-    EXPECT_EQ(host.evaluateCalculatorCode("(A:PRESSURE ALTITUDE,number)"), 0.0);
+    EXPECT_EQ(host.readToken(kTokenPower), 0.0);
+    EXPECT_EQ(host.evaluateCalculatorCode(kPressureAltitudeCode), 0.0);
     EXPECT_EQ(host.evaluateCalculatorCode(nullptr), 0.0);
     EXPECT_EQ(host.lookupVariable("tw4_vgr_clr_butn_pressed"), -1);
     EXPECT_EQ(host.readVariable(-1), 0.0);

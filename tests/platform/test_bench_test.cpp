@@ -3,6 +3,7 @@
 #include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 
+#include "frame/host_tokens.h"
 #include "frame/page_state.h"
 
 TEST(TestBench, StartsInItsRootFolderAndFindsTextByRow) {
@@ -36,9 +37,9 @@ TEST(TestBench, FlyTurnsTowardsTheAutopilotHeadingOnlyWhileCoupled) {
     bench.setPosition(47.0, -122.0);
     bench.setGroundSpeed(120.0);
     bench.setHeading(350.0);
-    bench.host().setToken(103, 1.0);  // autopilot master on, heading hold on
-    bench.host().setToken(106, 1.0);
-    bench.host().sendKeyEvent(kHeadingKeyEvent, 20);
+    bench.host().setToken(kTokenAutopilotMaster, 1.0);  // autopilot master on, heading hold on
+    bench.host().setToken(kTokenAutopilotHeadingHold, 1.0);
+    bench.host().sendKeyEvent(kKeySetHeading, 20);
 
     bench.fly(2.0);
     EXPECT_NEAR(bench.aircraft().headingMagDeg, 350.0, 1e-9);
