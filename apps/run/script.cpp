@@ -170,6 +170,8 @@ struct CommandSpec {
     const char* countProblem = "";
 };
 
+// One row a line kind, laid out by hand.
+// clang-format off
 constexpr CommandSpec kCommands[] = {
     {"frames", Command::Frames, 1, 1, {whole("frame count", 0, kMaxFrames)}},
     {"press", Command::Press, 1, 0, {word(Arg::Control)}, 1, "needs at least one control name"},
@@ -200,6 +202,7 @@ constexpr CommandSpec kCommands[] = {
      {word(Arg::Ident), real("latitude", -90, 90), real("longitude", -180, 180)}, 3,
      "takes IDENT LAT LON triples"},
 };
+// clang-format on
 
 // Every argument place a line can reach has a kind, and no fixed list asks for more
 // arguments than it allows.
