@@ -28,13 +28,15 @@ struct PlanFolder {
         plans = root / "Halcyra Software" / "Tarnwick" / "FlightPlans";
         std::filesystem::create_directories(plans);
         for (int f = 0; f < kRouteFiles; ++f) {
-            std::ofstream out(plans / ("R" + std::to_string(1000 + f) + ".RTE"), std::ios::binary);
+            char name[16];
+            std::snprintf(name, sizeof name, "R%d.RTE", 1000 + f);
+            std::ofstream out(plans / name, std::ios::binary);
             out << "[FlightPlan]\r\n";
             for (int w = 0; w < kWaypointsPerFile; ++w) {
                 char line[96];
-                std::snprintf(line, sizeof line, "%-14s %2.5f %3.5f  %3s %-6s\r\n",
-                              ("W" + std::to_string(w)).c_str(), 40.0 + w * 0.01,
-                              -120.0 - w * 0.01, "INT", w % 3 == 0 ? "116.80" : "");
+                std::snprintf(line, sizeof line, "W%-13d %2.5f %3.5f  %3s %-6s\r\n", w,
+                              40.0 + w * 0.01, -120.0 - w * 0.01, "INT",
+                              w % 3 == 0 ? "116.80" : "");
                 out << line;
             }
         }

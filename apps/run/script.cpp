@@ -1,9 +1,11 @@
 #include "apps/run/script.h"
 
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <limits>
 #include <sstream>
+#include <string_view>
 
 #include "apps/run/print_table.h"
 #include "platform/sim/control_names.h"
@@ -123,157 +125,179 @@ struct LineParser {
 
 constexpr double kAny = std::numeric_limits<double>::max();
 
-bool parseArguments(LineParser& p, const std::string& name) {
-    ScriptLine& line = p.line;
-    if (name == "frames") {
-        line.command = Command::Frames;
-        return p.expectCount(1, 1) && p.integer(0, "frame count", 0, kMaxFrames);
-    }
-    if (name == "press") {
-        line.command = Command::Press;
-        if (p.argumentCount() == 0) {
-            p.problem = "press needs at least one control name";
-            return false;
+// What one argument of a script line is, and where its value goes.
+enum class Arg : uint8_t {
+    None,       // no argument in this place
+    Whole,      // a whole number within the limits, decimal or 0x hexadecimal -> numbers
+    Real,       // a finite number within the limits -> numbers
+    Name,       // a word that is not empty -> words
+    Quoted,     // a word in double quotes -> words
+    Ident,      // any word -> words
+    OnOff,      // "on" (1) or "off" (0) -> numbers
+    Control,    // a control's short name or a variable name -> words, as the variable name
+    PrintName,  // a name the print line knows -> words
+};
+
+struct ArgSpec {
+    Arg kind = Arg::None;
+    const char* what = "";  // how problems name the argument
+    double low = 0.0;
+    double high = 0.0;
+};
+
+constexpr ArgSpec whole(const char* what, double low, double high) {
+    return {Arg::Whole, what, low, high};
+}
+constexpr ArgSpec real(const char* what, double low, double high) {
+    return {Arg::Real, what, low, high};
+}
+constexpr ArgSpec word(Arg kind, const char* what = "") { return {kind, what, 0.0, 0.0}; }
+
+constexpr size_t kMaxArgs = 3;
+
+// One kind of script line: its first word, the command it becomes and its arguments.
+// A line with a fixed list takes `minArgs` to `maxArgs` arguments, described in order by
+// `args`; a line with a repeating list (`group` > 0) takes its arguments in groups of
+// `group`, each described by `args`, and at least `minArgs` of them; otherwise the problem is
+// the line's name followed by `countProblem`.
+struct CommandSpec {
+    std::string_view name;
+    Command command;
+    size_t minArgs;
+    size_t maxArgs;
+    std::array<ArgSpec, kMaxArgs> args;
+    size_t group = 0;
+    const char* countProblem = "";
+};
+
+// One row a line kind, laid out by hand.
+// clang-format off
+constexpr CommandSpec kCommands[] = {
+    {"frames", Command::Frames, 1, 1, {whole("frame count", 0, kMaxFrames)}},
+    {"press", Command::Press, 1, 0, {word(Arg::Control)}, 1, "needs at least one control name"},
+    {"click", Command::Click, 2, 2, {whole("x", -100000, 100000), whole("y", -100000, 100000)}},
+    {"token", Command::Token, 2, 2,
+     {whole("token number", 0, 4294967295.0), real("value", -kAny, kAny)}},
+    {"var", Command::Var, 2, 2, {word(Arg::Name, "variable name"), real("value", -kAny, kAny)}},
+    {"calc", Command::Calc, 2, 2,
+     {word(Arg::Quoted, "the expression"), real("value", -kAny, kAny)}},
+    {"position", Command::Position, 2, 2,
+     {real("latitude", -90, 90), real("longitude", -180, 180)}},
+    {"groundspeed", Command::GroundSpeed, 1, 1, {real("ground speed", 0, 5000)}},
+    {"heading", Command::Heading, 1, 2,
+     {real("magnetic heading", -360, 360), real("true heading", -360, 360)}},
+    {"magvar", Command::MagVar, 1, 1, {real("magnetic variation", -180, 180)}},
+    {"altitude", Command::Altitude, 1, 1, {real("altitude", -2000, 100000)}},
+    {"utc", Command::Utc, 2, 3,
+     {whole("hour", 0, 23), whole("minute", 0, 59), real("second", 0, 59.999999)}},
+    {"wind", Command::Wind, 2, 2, {real("wind direction", 0, 360), real("wind speed", 0, 500)}},
+    {"power", Command::Power, 1, 1, {word(Arg::OnOff)}},
+    {"fly", Command::Fly, 1, 1, {real("seconds", 0, kMaxFlySeconds)}},
+    {"service", Command::Service, 1, 1, {whole("service code", -2147483648.0, 2147483647.0)}},
+    {"dump", Command::Dump, 0, 0, {}},
+    {"print", Command::Print, 1, 0, {word(Arg::PrintName)}, 1, "needs at least one name"},
+    {"png", Command::Png, 1, 1, {word(Arg::Name, "file name")}},
+    // simplan IDENT LAT LON [IDENT LAT LON ...]; no waypoints removes the plan block.
+    {"simplan", Command::SimPlan, 0, 0,
+     {word(Arg::Ident), real("latitude", -90, 90), real("longitude", -180, 180)}, 3,
+     "takes IDENT LAT LON triples"},
+};
+// clang-format on
+
+// Every argument place a line can reach has a kind, and no fixed list asks for more
+// arguments than it allows.
+constexpr bool commandsAreComplete() {
+    for (const CommandSpec& spec : kCommands) {
+        const size_t places = spec.group > 0 ? spec.group : spec.maxArgs;
+        if (places > kMaxArgs) return false;
+        if (spec.group == 0 && spec.minArgs > spec.maxArgs) return false;
+        for (size_t i = 0; i < places; ++i) {
+            if (spec.args[i].kind == Arg::None) return false;
         }
-        for (size_t i = 0; i < p.argumentCount(); ++i) {
-            std::string variable = pressVariableName(p.arg(i));
+    }
+    return true;
+}
+static_assert(commandsAreComplete(), "a script line has an argument place without a kind");
+
+const CommandSpec* findCommand(std::string_view name) {
+    for (const CommandSpec& spec : kCommands) {
+        if (spec.name == name) return &spec;
+    }
+    return nullptr;
+}
+
+// Checks argument `i` against `spec` and keeps its value in the line.
+bool parseArgument(LineParser& p, size_t i, const ArgSpec& spec) {
+    const std::string& name = p.words[0].text;
+    const std::string& text = p.arg(i);
+    switch (spec.kind) {
+        case Arg::None: return false;
+        case Arg::Whole: return p.integer(i, spec.what, spec.low, spec.high);
+        case Arg::Real: return p.real(i, spec.what, spec.low, spec.high);
+        case Arg::Name:
+            if (text.empty()) {
+                p.problem = name + " needs a " + spec.what;
+                return false;
+            }
+            break;
+        case Arg::Quoted:
+            if (!p.words[i + 1].quoted) {
+                p.problem = name + " needs " + spec.what + " in double quotes";
+                return false;
+            }
+            break;
+        case Arg::Ident: break;
+        case Arg::OnOff:
+            if (text != "on" && text != "off") {
+                p.problem = name + " takes on or off, not \"" + text + "\"";
+                return false;
+            }
+            p.line.numbers.push_back(text == "on" ? 1.0 : 0.0);
+            return true;
+        case Arg::Control: {
+            std::string variable = pressVariableName(text);
             if (variable.empty()) {
-                p.problem = "unknown control \"" + p.arg(i) + "\"";
+                p.problem = "unknown control \"" + text + "\"";
                 return false;
             }
-            line.words.push_back(variable);
+            p.line.words.push_back(std::move(variable));
+            return true;
         }
-        return true;
-    }
-    if (name == "click") {
-        line.command = Command::Click;
-        return p.expectCount(2, 2) && p.integer(0, "x", -100000, 100000) &&
-               p.integer(1, "y", -100000, 100000);
-    }
-    if (name == "token") {
-        line.command = Command::Token;
-        return p.expectCount(2, 2) && p.integer(0, "token number", 0, 4294967295.0) &&
-               p.real(1, "value", -kAny, kAny);
-    }
-    if (name == "var") {
-        line.command = Command::Var;
-        if (!p.expectCount(2, 2)) return false;
-        if (p.arg(0).empty()) {
-            p.problem = "var needs a variable name";
-            return false;
-        }
-        line.words.push_back(p.arg(0));
-        return p.real(1, "value", -kAny, kAny);
-    }
-    if (name == "calc") {
-        line.command = Command::Calc;
-        if (!p.expectCount(2, 2)) return false;
-        if (!p.words[1].quoted) {
-            p.problem = "calc needs the expression in double quotes";
-            return false;
-        }
-        line.words.push_back(p.arg(0));
-        return p.real(1, "value", -kAny, kAny);
-    }
-    if (name == "position") {
-        line.command = Command::Position;
-        return p.expectCount(2, 2) && p.real(0, "latitude", -90, 90) &&
-               p.real(1, "longitude", -180, 180);
-    }
-    if (name == "groundspeed") {
-        line.command = Command::GroundSpeed;
-        return p.expectCount(1, 1) && p.real(0, "ground speed", 0, 5000);
-    }
-    if (name == "heading") {
-        line.command = Command::Heading;
-        line.hasOptional = p.argumentCount() == 2;
-        return p.expectCount(1, 2) && p.real(0, "magnetic heading", -360, 360) &&
-               (!line.hasOptional || p.real(1, "true heading", -360, 360));
-    }
-    if (name == "magvar") {
-        line.command = Command::MagVar;
-        return p.expectCount(1, 1) && p.real(0, "magnetic variation", -180, 180);
-    }
-    if (name == "altitude") {
-        line.command = Command::Altitude;
-        return p.expectCount(1, 1) && p.real(0, "altitude", -2000, 100000);
-    }
-    if (name == "utc") {
-        line.command = Command::Utc;
-        line.hasOptional = p.argumentCount() == 3;
-        return p.expectCount(2, 3) && p.integer(0, "hour", 0, 23) &&
-               p.integer(1, "minute", 0, 59) &&
-               (!line.hasOptional || p.real(2, "second", 0, 59.999999));
-    }
-    if (name == "wind") {
-        line.command = Command::Wind;
-        return p.expectCount(2, 2) && p.real(0, "wind direction", 0, 360) &&
-               p.real(1, "wind speed", 0, 500);
-    }
-    if (name == "power") {
-        line.command = Command::Power;
-        if (!p.expectCount(1, 1)) return false;
-        if (p.arg(0) != "on" && p.arg(0) != "off") {
-            p.problem = "power takes on or off, not \"" + p.arg(0) + "\"";
-            return false;
-        }
-        line.numbers.push_back(p.arg(0) == "on" ? 1.0 : 0.0);
-        return true;
-    }
-    if (name == "fly") {
-        line.command = Command::Fly;
-        return p.expectCount(1, 1) && p.real(0, "seconds", 0, kMaxFlySeconds);
-    }
-    if (name == "service") {
-        line.command = Command::Service;
-        return p.expectCount(1, 1) && p.integer(0, "service code", -2147483648.0, 2147483647.0);
-    }
-    if (name == "dump") {
-        line.command = Command::Dump;
-        return p.expectCount(0, 0);
-    }
-    if (name == "print") {
-        line.command = Command::Print;
-        if (p.argumentCount() == 0) {
-            p.problem = "print needs at least one name";
-            return false;
-        }
-        for (size_t i = 0; i < p.argumentCount(); ++i) {
-            if (findPrintField(p.arg(i)) == nullptr) {
-                p.problem = "unknown name \"" + p.arg(i) + "\" to print";
+        case Arg::PrintName:
+            if (findPrintField(text) == nullptr) {
+                p.problem = "unknown name \"" + text + "\" to print";
                 return false;
             }
-            line.words.push_back(p.arg(i));
-        }
-        return true;
+            break;
     }
-    if (name == "png") {
-        line.command = Command::Png;
-        if (!p.expectCount(1, 1)) return false;
-        if (p.arg(0).empty()) {
-            p.problem = "png needs a file name";
+    p.line.words.push_back(text);
+    return true;
+}
+
+bool parseArguments(LineParser& p, const std::string& name) {
+    const CommandSpec* spec = findCommand(name);
+    if (spec == nullptr) {
+        p.problem = "unknown line \"" + name + "\"";
+        return false;
+    }
+    ScriptLine& line = p.line;
+    line.command = spec->command;
+    const size_t count = p.argumentCount();
+    if (spec->group > 0) {
+        if (count < spec->minArgs || count % spec->group != 0) {
+            p.problem = name + " " + spec->countProblem;
             return false;
         }
-        line.words.push_back(p.arg(0));
-        return true;
+    } else {
+        if (!p.expectCount(spec->minArgs, spec->maxArgs)) return false;
+        // heading TRUE, utc S
+        line.hasOptional = count > spec->minArgs;
     }
-    if (name == "simplan") {
-        // simplan IDENT LAT LON [IDENT LAT LON ...]; no waypoints removes the plan block.
-        line.command = Command::SimPlan;
-        if (p.argumentCount() % 3 != 0) {
-            p.problem = "simplan takes IDENT LAT LON triples";
-            return false;
-        }
-        for (size_t i = 0; i < p.argumentCount(); i += 3) {
-            line.words.push_back(p.arg(i));
-            if (!p.real(i + 1, "latitude", -90, 90) || !p.real(i + 2, "longitude", -180, 180)) {
-                return false;
-            }
-        }
-        return true;
+    for (size_t i = 0; i < count; ++i) {
+        const size_t place = spec->group > 0 ? i % spec->group : i;
+        if (!parseArgument(p, i, spec->args[place])) return false;
     }
-    p.problem = "unknown line \"" + name + "\"";
-    return false;
+    return true;
 }
 
 }  // namespace

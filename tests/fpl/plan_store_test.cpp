@@ -91,7 +91,9 @@ TEST(SimulatorPlan, ImportsTheHostBlockIntoFpl1CutToTheSlot) {
     EXPECT_NEAR(plan.waypoints[1].longitude, 122.5, 1e-6);
 
     std::vector<SimPlanWaypoint> many;
-    for (int i = 0; i < 300; ++i) many.push_back({"W" + std::to_string(i), 1.0, 2.0});
+    for (int i = 0; i < 300; ++i) {
+        many.push_back({std::string("W").append(std::to_string(i)), 1.0, 2.0});
+    }
     setSimFlightPlan(host, many);
     importSimulatorPlan(*f.unit, host);
     EXPECT_EQ(plan.lastIndex, kPlanWaypointCount - 1);

@@ -69,7 +69,9 @@ TEST(RouteFileLoad, MissingSectionMissingFileAndOverlongFiles) {
     EXPECT_EQ(f.unit->fpl.scratch.lastIndex, -1);
 
     std::string big = "[FlightPlan]\n";
-    for (int i = 0; i < 250; ++i) big += "W" + std::to_string(i) + " 1.0 2.0 INT\n";
+    for (int i = 0; i < 250; ++i) {
+        big.append("W").append(std::to_string(i)).append(" 1.0 2.0 INT\n");
+    }
     f.writePlan("big.rte", big + std::string(5000, 'x') + "\n");  // ends in one very long line
     loadRouteFile(*f.unit, "big.rte");
     EXPECT_EQ(f.unit->fpl.scratch.lastIndex, kPlanWaypointCount - 1);
@@ -101,7 +103,9 @@ TEST(FolderScan, ListsRouteAndPlanFilesInNameOrder) {
 
 TEST(FolderScan, StopsAfter197Files) {
     FplFixture f;
-    for (int i = 1000; i < 1200; ++i) f.writePlan("p" + std::to_string(i) + ".rte", kThreeWaypoints);
+    for (int i = 1000; i < 1200; ++i) {
+        f.writePlan(std::string("p").append(std::to_string(i)).append(".rte"), kThreeWaypoints);
+    }
     scanFlightPlanFolder(*f.unit);
     EXPECT_EQ(f.unit->fpl.blankPlanIndex, 199);
     EXPECT_STREQ(f.plan(198).name, "p1196.rte");

@@ -52,7 +52,7 @@ protected:
     // Rows `first` to `last` joined by "|".
     std::string rows(int first, int last) const {
         std::string text = row(first);
-        for (int k = first + 1; k <= last; ++k) text += "|" + row(k);
+        for (int k = first + 1; k <= last; ++k) text.append("|").append(row(k));
         return text;
     }
     std::string label() const { return bench.row(Side::Right, kStatusRow); }
@@ -95,7 +95,7 @@ TEST_F(AptPageTest, Apt4ListsTheFrequenciesInOrderAndDashesTheRest) {
     showAirport(3);
     EXPECT_EQ(rows(1, 5), "ATIS 127.25| TWR 119.10" + none + none + none);
     showAirport(1);  // no section at all
-    EXPECT_EQ("|" + rows(1, 5), none + none + none + none + none);
+    EXPECT_EQ(rows(1, 5), none.substr(1) + none + none + none + none);
 
     bench.press("ri+");
     EXPECT_EQ(label(), "APT 1") << "up from APT 4 wraps to APT 1";

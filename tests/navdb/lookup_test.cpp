@@ -155,7 +155,8 @@ TEST_F(Lookup, NextCharactersFullSetAndFiftyEntryLimit) {
         addWaypoint(unit.db, kTypeIntersection, makeWaypoint(ident));
     }
     BuildPlanChars(unit, kTypeIntersection, "Z");
-    EXPECT_EQ(listText(unit.db.planChars, unit.db.planCharCount), "_" + alternating.substr(0, 49));
+    EXPECT_EQ(listText(unit.db.planChars, unit.db.planCharCount),
+              std::string("_").append(alternating, 0, 49));
 }
 
 }  // namespace

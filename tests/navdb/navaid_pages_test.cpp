@@ -15,7 +15,7 @@ const std::string kNavdata = "Halcyra Software/Tarnwick/navdata/";
 // Rows `first` to `last` of the right page joined by "|" (row 6 is the status line).
 std::string rows(const TestBench& bench, int first, int last) {
     std::string text = bench.row(Side::Right, first);
-    for (int k = first + 1; k <= last; ++k) text += "|" + bench.row(Side::Right, k);
+    for (int k = first + 1; k <= last; ++k) text.append("|").append(bench.row(Side::Right, k));
     return text;
 }
 

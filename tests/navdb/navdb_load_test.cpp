@@ -62,7 +62,9 @@ TEST(NavDbLoad, ReadsEveryFileIntoItsTable) {
 
 TEST(NavDbLoad, AirportColumnsAndRunways) {
     std::string twentySix = "EGKK GATWICK 202 51.15 -0.19";
-    for (int i = 1; i <= 21; ++i) twentySix += " " + std::to_string(i) + "_" + std::to_string(i * 100);
+    for (int i = 1; i <= 21; ++i) {
+        twentySix.append(" ").append(std::to_string(i)).append("_").append(std::to_string(i * 100));
+    }
     AirportRecord airport{};
     ASSERT_TRUE(parseAirportLine(twentySix, airport));
     EXPECT_EQ(airport.runwayCount, 20);  // the 26th column is not read
@@ -103,10 +105,12 @@ TEST(NavDbLoad, AirportColumnsAndRunways) {
 
 TEST(NavDbLoad, FullTablesIgnoreFurtherLinesOfTheirKindOnly) {
     std::string navs;
-    for (int i = 0; i < 18001; ++i) navs += "V" + std::to_string(i) + " N 1 2 VOR 110.00\n";
+    for (int i = 0; i < 18001; ++i) {
+        navs.append("V").append(std::to_string(i)).append(" N 1 2 VOR 110.00\n");
+    }
     navs += "NDB1 N 1 2 NDB 300\n";
     std::string users;
-    for (int i = 0; i < 1005; ++i) users += "U" + std::to_string(i) + " N 1 2\n";
+    for (int i = 0; i < 1005; ++i) users.append("U").append(std::to_string(i)).append(" N 1 2\n");
     NavdataRoot root;
     root.write("navs.txt", navs);
     root.write("user.txt", users);

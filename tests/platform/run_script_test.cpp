@@ -42,6 +42,45 @@ TEST(RunScript, BadLinesNameTheirLineAndProblem) {
     }
 }
 
+// People script against these messages: each kind of line keeps its wording exactly.
+TEST(RunScript, EachLineKindKeepsItsProblemWording) {
+    const struct {
+        const char* line;
+        const char* problem;
+    } cases[] = {
+        {"frames 10000001", "frame count \"10000001\" is not a whole number from 0 to 1e+07"},
+        {"press", "press needs at least one control name"},
+        {"click 1", "click takes 2 arguments, not 1"},
+        {"token 4294967296 1",
+         "token number \"4294967296\" is not a whole number from 0 to 4.29497e+09"},
+        {"token 5 nan", "value \"nan\" is not a number"},
+        {"var \"\" 1", "var needs a variable name"},
+        {"calc (A:X) 1", "calc needs the expression in double quotes"},
+        {"position 91 0", "latitude 91 out of range (from -90 to 90)"},
+        {"groundspeed -1", "ground speed -1 out of range (from 0 to 5000)"},
+        {"heading 90 100 110", "heading takes 1 to 2 arguments, not 3"},
+        {"magvar 181", "magnetic variation 181 out of range (from -180 to 180)"},
+        {"altitude -2001", "altitude -2001 out of range (from -2000 to 100000)"},
+        {"utc 12 30 60", "second 60 out of range (from 0 to 60)"},
+        {"wind 0 501", "wind speed 501 out of range (from 0 to 500)"},
+        {"power ON", "power takes on or off, not \"ON\""},
+        {"fly 604801", "seconds 604801 out of range (from 0 to 604800)"},
+        {"service 2147483648",
+         "service code \"2147483648\" is not a whole number from -2.14748e+09 to 2.14748e+09"},
+        {"dump x", "dump takes 0 arguments, not 1"},
+        {"print nope", "unknown name \"nope\" to print"},
+        {"png \"\"", "png needs a file name"},
+        {"simplan A 1", "simplan takes IDENT LAT LON triples"},
+        {"simplan A 1 2 B 3 181", "longitude 181 out of range (from -180 to 180)"},
+    };
+    for (const auto& c : cases) {
+        std::vector<ScriptLine> lines;
+        ScriptError error;
+        EXPECT_FALSE(parseScript(c.line, lines, error)) << c.line;
+        EXPECT_EQ(error.problem, c.problem) << c.line;
+    }
+}
+
 TEST(RunScript, GoodLinesParseWithCrLfQuotesAndComments) {
     const char* script =
         "press ro+ pwr tw4_vgr_msg_butn_pressed  # three at once\r\n"
