@@ -92,14 +92,6 @@ int32_t parseIntPrefix(std::string_view text) {
     return static_cast<int32_t>(value);
 }
 
-void copyField(char* field, size_t size, std::string_view text) {
-    if (size == 0) return;
-    size_t length = 0;
-    while (length < size - 1 && length < text.size() && text[length] != '\0') ++length;
-    if (length > 0) std::memcpy(field, text.data(), length);
-    std::memset(field + length, 0, size - length);
-}
-
 LineReader::LineReader(std::FILE* file, size_t maxLength, std::span<char> buffer)
     : file_(buffer.size() >= 3 ? file : nullptr),
       buffer_(buffer.data()),

@@ -52,8 +52,14 @@ enum class NumberForm {
 [[nodiscard]] int32_t parseIntPrefix(std::string_view text);
 
 // Copies `text` into a field of `size` bytes: cut to size - 1 characters and at the first
-// NUL, and zero-filled to the end of the field. A size of 0 writes nothing.
-void copyField(char* field, size_t size, std::string_view text);
+// NUL, and zero-filled to the end of the field. A size of 0 writes nothing. Inline, as the
+// pages copy a few short fields on every draw.
+inline void copyField(char* field, size_t size, std::string_view text) {
+    if (size == 0) return;
+    size_t i = 0;
+    for (; i < size - 1 && i < text.size() && text[i] != '\0'; ++i) field[i] = text[i];
+    for (; i < size; ++i) field[i] = '\0';
+}
 
 template <size_t N>
 void copyField(char (&field)[N], std::string_view text) {
