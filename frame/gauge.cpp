@@ -33,19 +33,16 @@ void controlCycle(Unit& unit, Host& host) {
     superviseLnavModes(unit, host);
 }
 
-// Runs the page of `side` through the page table; a group without a row there draws nothing.
-void runPage(Unit& unit, Host& host, Canvas& canvas, PageSide side) {
+// Runs the page of `side` through the page table (a group without a row there draws
+// nothing) and returns what the page hides. The group is read again after the page ran,
+// so the draw that ends the self-test already shows the right page and the status line.
+PageCover runPage(Unit& unit, Host& host, Canvas& canvas, PageSide side) {
     const bool left = side == PageSide::Left;
-    const int32_t group = left ? unit.page.leftPageGroup : unit.page.rightPageGroup;
-    if (const PageEntry* entry = findPage(group, side)) {
-        entry->run(unit, host, canvas, left ? kLeftPageX : kRightPageX);
-    }
-}
-
-// What the left page hides, read after it ran: the draw that ends the self-test already
-// shows the right page and the status line.
-PageCover leftPageCover(const Unit& unit) {
-    const PageEntry* entry = findPage(unit.page.leftPageGroup, PageSide::Left);
+    const PageGroup& group = left ? unit.page.leftPageGroup : unit.page.rightPageGroup;
+    const PageGroup ran = group;
+    const PageEntry* entry = findPage(ran, side);
+    if (entry != nullptr) entry->run(unit, host, canvas, left ? kLeftPageX : kRightPageX);
+    if (group != ran) entry = findPage(group, side);
     return entry != nullptr ? entry->cover : PageCover::None;
 }
 
@@ -78,12 +75,10 @@ void drawDisplay(Unit& unit, Host& host, Canvas& canvas, uint32_t widthPx, uint3
     if (unit.events.evtLeftInnerUp == 1 || unit.events.evtLeftInnerDown == 1) {
         unit.spin.leftInnerSpinWindow = 1;
     }
-    PageCover cover = PageCover::None;
-    for (const PageSide side : kPageRunOrder) {
-        if (side == PageSide::Right && cover != PageCover::None) continue;
-        runPage(unit, host, canvas, side);
-        if (side == PageSide::Left) cover = leftPageCover(unit);
-    }
+    static_assert(kPageRunOrder[0] == PageSide::Left && kPageRunOrder[1] == PageSide::Right,
+                  "the pages run in kPageRunOrder");
+    const PageCover cover = runPage(unit, host, canvas, PageSide::Left);
+    if (cover == PageCover::None) runPage(unit, host, canvas, PageSide::Right);
     if (cover != PageCover::WholeDisplay) drawStatusLine(unit, canvas);
     endOfFrame(unit);
 }

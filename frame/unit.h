@@ -44,11 +44,11 @@ struct Unit {
     SpinCounter spin;
     PowerState power;
     GaugeUnitRecord record;
+    PageRecords pages;
 
     NavState nav;
     DirectToLeg directToLeg = {};
     Settings settings;
     NavDbState db;
     FplState fpl;
-    PageRecords pages;
 };

@@ -70,19 +70,17 @@ constexpr bool everyGroupHasOneRow() {
 }
 static_assert(everyGroupHasOneRow(), "every page group needs exactly one row in kPageTable");
 
-}  // namespace
-
-const char* pageLabel(PageGroup group) {
-    for (const PageEntry& entry : kPageTable) {
-        if (entry.group == group) return entry.label;
-    }
-    return "";
+constexpr PageRowIndex makeRowIndex() {
+    PageRowIndex index{};
+    for (const PageEntry& entry : kPageTable) index.rows[entry.group] = &entry;
+    return index;
 }
 
-const PageEntry* findPage(int32_t group, PageSide side) {
-    const PageSides other = side == PageSide::Left ? PageSides::Right : PageSides::Left;
-    for (const PageEntry& entry : kPageTable) {
-        if (entry.group == group) return entry.sides != other ? &entry : nullptr;
-    }
-    return nullptr;
+}  // namespace
+
+constexpr PageRowIndex kPageRows = makeRowIndex();
+
+const char* pageLabel(PageGroup group) {
+    const PageEntry* entry = pageRow(group);
+    return entry != nullptr ? entry->label : "";
 }

@@ -41,9 +41,24 @@ struct PageEntry {
     PageCover cover;  // only for left pages
 };
 
-// The row of `group` when the group is shown on `side`, else null (PG_NONE, numbers that
-// name no group, a group of the other side): such a page draws nothing.
-const PageEntry* findPage(int32_t group, PageSide side);
+// The row of each group number (null for none), built from the table in page_table.cpp.
+struct PageRowIndex {
+    const PageEntry* rows[kLastPageGroup + 1];
+};
+extern const PageRowIndex kPageRows;
+
+// The row of `group`, or null for PG_NONE and numbers that name no group.
+inline const PageEntry* pageRow(int32_t group) {
+    return group >= 0 && group <= kLastPageGroup ? kPageRows.rows[group] : nullptr;
+}
+
+// The row of `group` when the group is shown on `side`, else null (also for a group of the
+// other side): such a page draws nothing.
+inline const PageEntry* findPage(int32_t group, PageSide side) {
+    const PageEntry* entry = pageRow(group);
+    const PageSides other = side == PageSide::Left ? PageSides::Right : PageSides::Left;
+    return entry != nullptr && entry->sides != other ? entry : nullptr;
+}
 
 // The status-line label of `group` from its row ("" without one). Pages with numbered
 // views ("APT 3") or a number of their own ("FPL 2") write their label themselves.

@@ -12,12 +12,6 @@ bool bothNavPages(const PageState& page, int32_t navPage) {
 
 }  // namespace
 
-int32_t mapScaleFor(const Unit& unit) {
-    const NavPagesState& nav = unit.pages.nav;
-    if (bothNavPages(unit.page, 5)) return nav.leftMapMode == 1 ? 88 : 130;
-    return (nav.leftMapMode == 1 || nav.rightMapMode == 1) ? 72 : 96;
-}
-
 bool drawNavStatusLayout(const Unit& unit, Canvas& canvas) {
     if (bothNavPages(unit.page, 1)) {
         // These separators lie below the drawing space: NAV 1 on both sides shows no frame.

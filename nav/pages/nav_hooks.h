@@ -6,13 +6,21 @@
 #include <cstdint>
 
 #include "frame/pages/page_table.h"
+#include "frame/unit.h"
 
 class Canvas;
-struct Unit;
 
 // The map range in pixels: 88 (map mode 1) or 130 with NAV 5 on both sides, else 72 when
-// either side's map is in mode 1, else 96.
-int32_t mapScaleFor(const Unit& unit);
+// either side's map is in mode 1, else 96. Inline, as the draw works it out every frame.
+inline int32_t mapScaleFor(const Unit& unit) {
+    const PageState& page = unit.page;
+    const NavPagesState& nav = unit.pages.nav;
+    if (page.leftPageGroup == PG_NAV && page.rightPageGroup == PG_NAV && page.leftNavPage == 5 &&
+        page.rightNavPage == 5) {
+        return nav.leftMapMode == 1 ? 88 : 130;
+    }
+    return (nav.leftMapMode == 1 || nav.rightMapMode == 1) ? 72 : 96;
+}
 
 // Draws the status-line frame of NAV 1 or NAV 5 shown on both sides and returns true;
 // returns false, drawing nothing, for any other pair of pages.
