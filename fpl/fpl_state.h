@@ -75,13 +75,8 @@ struct FplState {
     int32_t confirmPending = 0;  // 1 a found waypoint waits for ENT, 2 one from the REF page
     int32_t storedPlanChoice = kChoiceUse;
 
-    // Identifier entry on the blank plan: the entered prefix, the character at the cursor
-    // (an empty text for candidate 1), its place in the candidate list (the database's
-    // planChars; 0 = no entry) and the number of characters entered.
-    char planEntryText[kPlanEntryMaxChars + 1] = {};
-    char planEntryChar[2] = {};
-    int32_t planCandidateIndex = 0;
-    int32_t planEntryCount = 0;
+    // The identifier entry on the blank plan is the Unit's planEntry.
+
     // The SUP page's coordinate line while a user waypoint is being created: 1 latitude,
     // 2 longitude. The SUP page and the plan editor share confirmPending for that flow.
     int32_t supLine = 0;

@@ -6,6 +6,7 @@
 #include "fpl/plan_store.h"
 #include "fpl/route_files.h"
 #include "frame/unit.h"
+#include "navdb/ident_entry.h"
 #include "navdb/lookup.h"
 #include "navdb/records.h"
 
@@ -29,34 +30,19 @@ char rightPageLetter(const Unit& unit) {
     }
 }
 
-// Candidate characters follow the right page's table when it restricts them.
-void buildPlanCharsFor(Unit& unit, const char* prefix) {
+// The table whose identifiers restrict the plan entry's characters.
+char planEntryLetter(const Unit& unit) {
     const char letter = rightPageLetter(unit);
-    BuildPlanChars(unit, letter != 0 ? letter : kTypeUserWaypoint, prefix);
-}
-
-void clearEntry(FplState& fpl) {
-    fpl.planEntryText[0] = '\0';
-    fpl.planEntryChar[0] = '\0';
-    fpl.planCandidateIndex = 0;
-    fpl.planEntryCount = 0;
-}
-
-void setCandidate(Unit& unit, int32_t index) {
-    FplState& fpl = unit.fpl;
-    fpl.planCandidateIndex = index;
-    fpl.planEntryChar[0] = (index >= 1 && index <= unit.db.planCharCount) ? unit.db.planChars[index] : '\0';
-    fpl.planEntryChar[1] = '\0';
+    return letter != 0 ? letter : kTypeUserWaypoint;
 }
 
 // A new entry at the cursor: empty prefix, the empty first candidate.
 void startEntry(Unit& unit) {
-    FplState& fpl = unit.fpl;
-    clearEntry(fpl);
-    buildPlanCharsFor(unit, "");
-    if (unit.db.planCharCount >= 2) {
-        setCandidate(unit, 1);
-        fpl.planEntryCount = 1;
+    IdentEntry& entry = unit.planEntry;
+    if (beginIdentEntry(unit, entry, planEntryLetter(unit))) {
+        chooseIdentChar(entry, 1);
+    } else {
+        clearIdentEntry(entry);
     }
 }
 
@@ -72,14 +58,14 @@ void closeEditor(Unit& unit) {
     fpl.planEditState = 0;
     fpl.deletePending = 0;
     if (fpl.confirmPending == 1) fpl.confirmPending = 0;
-    clearEntry(fpl);
+    clearIdentEntry(unit.planEntry);
 }
 
 void cursorOn(Unit& unit) {
     FplState& fpl = unit.fpl;
     if (fpl.selectedPlan == 0 && unit.nav.activeToIndex == kNoActiveRoute) return;
     unit.page.leftCursorOn = 1;
-    clearEntry(fpl);
+    clearIdentEntry(unit.planEntry);
     fpl.deletePending = 0;
     fpl.storedPlanChoice = kChoiceUse;
     if (fpl.selectedPlan == 0) {
@@ -135,25 +121,16 @@ void storedPlanEvents(Unit& unit) {
 // Outer knob towards the command line.
 void editorOuterDown(Unit& unit, FlightPlan& plan) {
     FplState& fpl = unit.fpl;
+    IdentEntry& entry = unit.planEntry;
     if (planEntryInProgress(unit)) {
-        const int32_t length = static_cast<int32_t>(std::strlen(fpl.planEntryText));
-        if (fpl.planEntryCount < 2 || length == 0) {
-            clearEntry(fpl);  // abandoning ends the entry, so the cursor can move again
+        if (entry.entryColumn < 2 || entry.entryText[0] == '\0') {
+            clearIdentEntry(entry);  // abandoning ends the entry, so the cursor can move again
             return;
         }
-        const char last = fpl.planEntryText[length - 1];
-        fpl.planEntryText[length - 1] = '\0';
-        buildPlanCharsFor(unit, fpl.planEntryText);
-        int32_t index = 1;
-        for (int32_t i = 1; i <= unit.db.planCharCount; ++i) {
-            if (unit.db.planChars[i] == last) {
-                index = i;
-                break;
-            }
-        }
-        setCandidate(unit, index);
-        fpl.planEntryChar[0] = last;
-        fpl.planEntryCount -= 1;
+        // The last prefix character is under the cursor again; a character the rebuilt
+        // list lacks keeps its place on the empty first candidate.
+        if (!takeBackIdentChar(unit, entry, planEntryLetter(unit))) entry.nextCharPos = 1;
+        entry.entryColumn -= 1;
         return;
     }
     // A new plan reaches "USE? INVRT?", an unchanged copy "SAVE FPL 0 ?"; a changed copy
@@ -166,24 +143,18 @@ void editorOuterDown(Unit& unit, FlightPlan& plan) {
         plan.lastIndex -= 1;  // the empty row at the end goes away again
     }
     if (fpl.planCursorRow > plan.lastIndex && fpl.planCursorRow > 0) fpl.planCursorRow = plan.lastIndex;
-    clearEntry(fpl);
+    clearIdentEntry(entry);
 }
 
 // Outer knob towards the end of the plan.
 void editorOuterUp(Unit& unit, FlightPlan& plan) {
     FplState& fpl = unit.fpl;
+    IdentEntry& entry = unit.planEntry;
     if (planEntryInProgress(unit)) {
-        if (fpl.planEntryCount >= kPlanEntryMaxChars || fpl.planCandidateIndex < 2) return;
-        char prefix[kPlanEntryMaxChars + 3];
-        std::snprintf(prefix, sizeof prefix, "%s%s", fpl.planEntryText, fpl.planEntryChar);
-        buildPlanCharsFor(unit, prefix);
-        if (unit.db.planCharCount < 2) {
-            buildPlanCharsFor(unit, fpl.planEntryText);  // nothing continues: stay
-            return;
-        }
-        copyPlanText(fpl.planEntryText, prefix);
-        fpl.planEntryCount += 1;
-        setCandidate(unit, 2);
+        if (entry.entryColumn >= kPlanEntryMaxChars || entry.nextCharPos < 2) return;
+        // Nothing continues the identifier: the cursor stays.
+        if (!continueIdentList(unit, entry, planEntryLetter(unit))) return;
+        advanceIdentColumn(entry, 2);
         return;
     }
     if (fpl.planCursorRow == plan.lastIndex && plan.waypoints[plan.lastIndex].ident[0] != '\0' &&
@@ -197,6 +168,7 @@ void editorOuterUp(Unit& unit, FlightPlan& plan) {
 
 void editorInner(Unit& unit, int32_t step) {
     FplState& fpl = unit.fpl;
+    IdentEntry& entry = unit.planEntry;
     if (fpl.planCursorRow < 0) return;
     if (!planEntryInProgress(unit)) {
         // The first turn opens an empty row at the cursor (an empty row is used as it is).
@@ -204,18 +176,13 @@ void editorInner(Unit& unit, int32_t step) {
         const bool rowIsEmpty = plan != nullptr && fpl.planCursorRow <= plan->lastIndex &&
                                 plan->waypoints[fpl.planCursorRow].ident[0] == '\0';
         if (!rowIsEmpty && !insertPlanWaypoint(unit, fpl.planCursorRow, PlanWaypoint{})) return;
-        buildPlanCharsFor(unit, fpl.planEntryText);
-        fpl.planCandidateIndex = 1;
+        BuildEntryChars(unit, entry, planEntryLetter(unit), entry.entryText);
+        entry.nextCharPos = 1;
     }
-    const int32_t count = unit.db.planCharCount;
-    if (count < 1) return;
     // The empty first candidate can be chosen only for the first character.
-    const int32_t lowest = (fpl.planEntryCount >= 2 && count >= 2) ? 2 : 1;
-    int32_t index = fpl.planCandidateIndex + step;
-    if (index > count) index = lowest;
-    if (index < lowest) index = count;
-    setCandidate(unit, index);
-    if (fpl.planEntryCount < 1) fpl.planEntryCount = 1;
+    const int32_t lowest = (entry.entryColumn >= 2 && entry.nextCharCount >= 2) ? 2 : 1;
+    if (!stepIdentChar(entry, step, lowest)) return;
+    if (entry.entryColumn < 1) entry.entryColumn = 1;
 }
 
 void confirmWaypoint(Unit& unit) {
@@ -249,8 +216,8 @@ void commandLine(Unit& unit) {
 
 void lookUpEntry(Unit& unit) {
     FplState& fpl = unit.fpl;
-    char ident[kPlanEntryMaxChars + 2];
-    enteredPlanIdent(unit, ident, sizeof ident);
+    const EnteredIdent entered = enteredIdent(unit.planEntry);
+    const char* ident = entered.text;
     if (ident[0] == '\0') return;
     const char letter = rightPageLetter(unit);
     if (letter != 0 && SelectWaypoint(unit, ident, letter)) {
@@ -258,13 +225,13 @@ void lookUpEntry(Unit& unit) {
         return;
     }
     // Not in the table shown: the SUP page offers to create a user waypoint of that name.
-    NavDbState& db = unit.db;
+    IdentEntry& sup = unit.identEntry;
     unit.page.rightPageGroup = PG_SUP;
     unit.page.rightCursorOn = 1;
-    std::snprintf(db.entryText, sizeof db.entryText, "%s", ident);
-    db.entryChar = '\0';
-    db.entryColumn = 6;
-    db.currentUserWaypoint = 0;
+    std::snprintf(sup.entryText, sizeof sup.entryText, "%s", ident);
+    sup.entryChar = '\0';
+    sup.entryColumn = 6;
+    unit.db.currentUserWaypoint = 0;
     fpl.supLine = 0;
     if (fpl.confirmPending == 1) fpl.confirmPending = 0;
     // This ENT has done its work; the SUP page must not take it as its own.
@@ -315,18 +282,11 @@ void blankPlanEvents(Unit& unit) {
 
 }  // namespace
 
-bool planEntryInProgress(const Unit& unit) {
-    return unit.fpl.planCandidateIndex != 0 || unit.fpl.planEntryCount != 0;
-}
-
-void enteredPlanIdent(const Unit& unit, char* out, int size) {
-    std::snprintf(out, static_cast<size_t>(size), "%s%s", unit.fpl.planEntryText,
-                  unit.fpl.planEntryChar);
-}
+bool planEntryInProgress(const Unit& unit) { return identEntryInProgress(unit.planEntry); }
 
 bool supCreationOwnsEnt(const Unit& unit) {
     return unit.page.rightPageGroup == PG_SUP && unit.page.rightCursorOn == 1 &&
-           (unit.db.entryColumn >= 6 || unit.fpl.supLine >= 1);
+           (unit.identEntry.entryColumn >= 6 || unit.fpl.supLine >= 1);
 }
 
 int32_t activeRouteTopRow(const Unit& unit) {

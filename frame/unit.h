@@ -12,6 +12,7 @@
 #include "frame/settings.h"
 #include "nav/direct_to_leg.h"
 #include "nav/nav_state.h"
+#include "navdb/ident_entry_state.h"
 #include "navdb/navdb_state.h"
 
 constexpr int kRootFolderSize = 260;
@@ -34,5 +35,7 @@ struct Unit {
     NavPagesState navPages;
     Settings settings;
     NavDbState db;
+    IdentEntry identEntry;                           // the right-hand waypoint pages
+    IdentEntry planEntry{CharListRule::PlanEditor};  // the FPL page's plan editor
     FplState fpl;
 };

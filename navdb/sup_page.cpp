@@ -10,6 +10,7 @@
 #include "frame/pages.h"
 #include "frame/unit.h"
 #include "navdb/coordinates.h"
+#include "navdb/ident_entry.h"
 #include "navdb/lookup.h"
 #include "navdb/records.h"
 #include "navdb/user_waypoints.h"
@@ -26,25 +27,7 @@ bool hasCurrentWaypoint(const Unit& unit) {
     return unit.db.currentUserWaypoint >= 1 && unit.db.currentUserWaypoint <= unit.db.userWaypointCount;
 }
 
-// The identifier being entered: the characters before the cursor and the one at it.
-constexpr int kEnteredIdentSize = kIdentSize + 2;
-
-void enteredIdent(const Unit& unit, char (&out)[kEnteredIdentSize]) {
-    std::snprintf(out, sizeof out, "%s%c", unit.db.entryText, unit.db.entryChar);
-}
-
-void followPrefix(Unit& unit) {
-    char ident[kEnteredIdentSize];
-    enteredIdent(unit, ident);
-    FindByPrefix(unit, ident, kTypeUserWaypoint);
-}
-
-void appendEntryChar(NavDbState& db) {
-    const size_t length = std::strlen(db.entryText);
-    if (db.entryChar == '\0' || length + 1 >= sizeof db.entryText) return;
-    db.entryText[length] = db.entryChar;
-    db.entryText[length + 1] = '\0';
-}
+void followPrefix(Unit& unit) { followIdentEntry(unit, unit.identEntry, kTypeUserWaypoint); }
 
 void endCreation(Unit& unit) {
     unit.fpl.supLine = 0;
@@ -52,76 +35,57 @@ void endCreation(Unit& unit) {
 }
 
 void startEntry(Unit& unit) {
-    NavDbState& db = unit.db;
+    IdentEntry& entry = unit.identEntry;
     unit.page.rightCursorOn = 1;
     // A creation that still waits for ENT is over once a new entry starts.
     unit.fpl.confirmPending = 0;
     unit.fpl.supLine = 0;
     unit.fpl.supTableFull = 0;
-    db.entryColumn = 1;
-    db.currentUserWaypoint = 1;
-    db.entryText[0] = '\0';
-    db.entryChar = '\0';
-    BuildNextChars(unit, kTypeUserWaypoint, "");
-    db.nextCharPos = 1;
-    db.entryChar = db.nextChars[1];
+    unit.db.currentUserWaypoint = 1;
+    beginIdentEntry(unit, entry, kTypeUserWaypoint);
+    chooseIdentChar(entry, 1);  // the blank: nothing entered yet
     followPrefix(unit);
 }
 
 void stepEntryChar(Unit& unit, int32_t step) {
-    NavDbState& db = unit.db;
-    const int32_t count = db.nextCharCount;
-    if (count < 1) return;
-    int32_t position = db.nextCharPos + step;
-    if (position > count) position = 1;
-    if (position < 1) position = count;
-    db.nextCharPos = position;
-    db.entryChar = db.nextChars[position];
-    followPrefix(unit);
+    // The blank (entry 1) is a choice here: it ends the identifier before the cursor.
+    if (stepIdentChar(unit.identEntry, step, 1)) followPrefix(unit);
 }
 
 void identCursorRight(Unit& unit) {
-    NavDbState& db = unit.db;
-    if (db.entryColumn >= kPresPosColumn) return;
-    if (db.entryChar == '\0' || db.entryColumn >= kLastIdentColumn) {
+    IdentEntry& entry = unit.identEntry;
+    if (entry.entryColumn >= kPresPosColumn) return;
+    if (entry.entryChar == '\0' || entry.entryColumn >= kLastIdentColumn) {
         // The identifier ends at the cursor: on to the two places to create it at.
-        if (db.entryColumn <= kLastIdentColumn) {
-            appendEntryChar(db);
-            db.entryChar = '\0';
-            db.entryColumn = kUserPosColumn;
+        if (entry.entryColumn <= kLastIdentColumn) {
+            advanceIdentColumn(entry, 0);
+            entry.entryColumn = kUserPosColumn;
         } else {
-            db.entryColumn = kPresPosColumn;
+            entry.entryColumn = kPresPosColumn;
         }
         return;
     }
-    BuildNextChars(unit, kTypeUserWaypoint, db.entryText);
-    appendEntryChar(db);
-    db.nextCharPos = 1;
-    db.entryChar = db.nextChars[1];
-    db.entryColumn += 1;
+    BuildNextChars(unit, kTypeUserWaypoint, entry.entryText);
+    advanceIdentColumn(entry, 1);
     followPrefix(unit);
 }
 
 void identCursorLeft(Unit& unit) {
-    NavDbState& db = unit.db;
-    if (db.entryColumn < 2) return;
-    const int32_t length = static_cast<int32_t>(std::strlen(db.entryText));
-    if (db.entryColumn == kPresPosColumn) {
-        db.entryColumn = kUserPosColumn;
+    IdentEntry& entry = unit.identEntry;
+    if (entry.entryColumn < 2) return;
+    const int32_t length = static_cast<int32_t>(std::strlen(entry.entryText));
+    if (entry.entryColumn == kPresPosColumn) {
+        entry.entryColumn = kUserPosColumn;
         return;
     }
-    db.entryColumn = db.entryColumn == kUserPosColumn ? (length > 0 ? length : 1) : db.entryColumn - 1;
-    if (length == 0) return;
-    // The last entered character comes back under the cursor.
-    db.entryChar = db.entryText[length - 1];
-    db.entryText[length - 1] = '\0';
-    BuildNextChars(unit, kTypeUserWaypoint, db.entryText);
-    for (int32_t i = 1; i <= db.nextCharCount; ++i) {
-        if (db.nextChars[i] == db.entryChar) {
-            db.nextCharPos = i;
-            break;
-        }
+    entry.entryColumn =
+        entry.entryColumn == kUserPosColumn ? (length > 0 ? length : 1) : entry.entryColumn - 1;
+    if (length == 0) {
+        chooseIdentChar(entry, 1);  // nothing entered: the blank stays under the cursor
+        return;
     }
+    // The last entered character comes back under the cursor.
+    takeBackIdentChar(unit, entry, kTypeUserWaypoint);
     followPrefix(unit);
 }
 
@@ -145,35 +109,34 @@ void offerCreated(Unit& unit) {
         unit.fpl.confirmPending = planEditorWaiting(unit) ? 1 : 0;
     } else {
         unit.fpl.confirmPending = 0;
-        unit.db.entryText[0] = '\0';
-        unit.db.entryChar = '\0';
+        unit.identEntry.entryText[0] = '\0';
+        unit.identEntry.entryChar = '\0';
     }
     endCreation(unit);
 }
 
 void identEnt(Unit& unit) {
     NavDbState& db = unit.db;
-    char ident[kEnteredIdentSize];
-    enteredIdent(unit, ident);
-    if (db.currentUserWaypoint != 0 || ident[0] == '\0') return;
+    IdentEntry& entry = unit.identEntry;
+    if (db.currentUserWaypoint != 0 || enteredIdent(entry).text[0] == '\0') return;
     if (userWaypointTableFull(unit)) {
         unit.fpl.supTableFull = 1;
         return;
     }
-    if (db.entryColumn == kPresPosColumn) {
+    if (entry.entryColumn == kPresPosColumn) {
         if (CreateUserWaypoint(unit, UserWaypointPlace::PresentPosition)) offerCreated(unit);
         return;
     }
     if (db.coordinateEntry[0].choiceCount == 0) InitCoordinateLists(unit);
     unit.fpl.confirmPending = 1;
     unit.fpl.supLine = 1;
-    db.entryColumn = 1;
+    entry.entryColumn = 1;
     for (CoordinateChoices& position : db.coordinateEntry) position.selected = 0;
 }
 
 CoordinateChoices& coordinateAtCursor(Unit& unit) {
     const int32_t first = unit.fpl.supLine == 1 ? kLatitudeFirstPosition : kLongitudeFirstPosition;
-    int32_t column = unit.db.entryColumn;
+    int32_t column = unit.identEntry.entryColumn;
     if (column < 1) column = 1;
     return unit.db.coordinateEntry[first + column - 1];
 }
@@ -190,17 +153,17 @@ void stepCoordinate(Unit& unit, int32_t step) {
 
 void coordinateEvents(Unit& unit) {
     ControlEvents& events = unit.events;
-    NavDbState& db = unit.db;
+    IdentEntry& entry = unit.identEntry;  // entryColumn is the position within the line
     const int32_t columns = unit.fpl.supLine == 1 ? kLatitudeColumns : kLongitudeColumns;
     if (events.evtRightInnerUp == 1) stepCoordinate(unit, +1);
     if (events.evtRightInnerDown == 1) stepCoordinate(unit, -1);
-    if (events.evtRightOuterUp == 1 && db.entryColumn < columns) db.entryColumn += 1;
-    if (events.evtRightOuterDown == 1 && db.entryColumn > 1) db.entryColumn -= 1;
+    if (events.evtRightOuterUp == 1 && entry.entryColumn < columns) entry.entryColumn += 1;
+    if (events.evtRightOuterDown == 1 && entry.entryColumn > 1) entry.entryColumn -= 1;
     if (events.evtEnt != 1) return;
     if (unit.fpl.supLine == 1) {
         unit.fpl.confirmPending = 2;
         unit.fpl.supLine = 2;
-        db.entryColumn = 1;
+        entry.entryColumn = 1;
     } else if (CreateUserWaypoint(unit, UserWaypointPlace::EnteredPosition)) {
         offerCreated(unit);
     } else {
@@ -238,7 +201,7 @@ void handleSupEvents(Unit& unit) {
         events.evtRightOuterDown == 1) {
         unit.fpl.supTableFull = 0;
     }
-    if (db.entryColumn <= kLastIdentColumn) {
+    if (unit.identEntry.entryColumn <= kLastIdentColumn) {
         if (events.evtRightInnerUp == 1) stepEntryChar(unit, +1);
         if (events.evtRightInnerDown == 1) stepEntryChar(unit, -1);
     }
@@ -255,12 +218,11 @@ void drawIdentRow(const Unit& unit, Canvas& canvas, float x) {
         drawCell(canvas, x + 5.0f, rowY(0), formatCell(" %s", db.userWaypoints[db.currentUserWaypoint].ident).text);
         return;
     }
-    char ident[kEnteredIdentSize];
-    enteredIdent(unit, ident);
-    drawCell(canvas, x + 5.0f, rowY(0), formatCell(" %s", ident).text);
-    if (db.entryColumn >= 1 && db.entryColumn <= kLastIdentColumn && unit.fpl.supLine == 0) {
-        const float cellX = x + 5.0f + kCharWidth * static_cast<float>(db.entryColumn);
-        const char cell[2] = {db.entryChar, '\0'};
+    const IdentEntry& entry = unit.identEntry;
+    drawCell(canvas, x + 5.0f, rowY(0), formatCell(" %s", enteredIdent(entry).text).text);
+    if (entry.entryColumn >= 1 && entry.entryColumn <= kLastIdentColumn && unit.fpl.supLine == 0) {
+        const float cellX = x + 5.0f + kCharWidth * static_cast<float>(entry.entryColumn);
+        const char cell[2] = {entry.entryChar, '\0'};
         drawInverseCell(canvas, cellX + 2.0f, rowBoxY(0), kCharWidth, kRowBoxHeight, cellX, rowY(0), cell);
     }
 }
@@ -289,8 +251,8 @@ void drawCoordinateLine(const Unit& unit, Canvas& canvas, float x, int32_t line,
     for (int i = 0; i < 11; ++i) {
         const char cell[2] = {text[i], '\0'};
         const float cellX = left + kCharWidth * static_cast<float>(i);
-        const bool atCursor = editing && i == cells[unit.db.entryColumn >= 1 && unit.db.entryColumn <= columns
-                                                       ? unit.db.entryColumn - 1 : 0];
+        const int32_t column = unit.identEntry.entryColumn;
+        const bool atCursor = editing && i == cells[column >= 1 && column <= columns ? column - 1 : 0];
         if (atCursor && !blinkFirstHalf(unit.nav.blinkPhase)) {
             drawCell(canvas, cellX, y, cell);
         } else if (editing) {
@@ -302,7 +264,7 @@ void drawCoordinateLine(const Unit& unit, Canvas& canvas, float x, int32_t line,
 }
 
 void drawCreationChoices(const Unit& unit, Canvas& canvas, float x) {
-    const int32_t column = unit.db.entryColumn;
+    const int32_t column = unit.identEntry.entryColumn;
     drawCell(canvas, x + 10.0f, rowY(2), unit.fpl.supTableFull == 1 ? "TABLE FULL" : "CREATE NEW");
     drawCell(canvas, x + 10.0f, rowY(3), "WPT AT:");
     if (column == kUserPosColumn) {

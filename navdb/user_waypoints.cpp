@@ -1,9 +1,9 @@
 #include "navdb/user_waypoints.h"
 
-#include <cstdio>
 
 #include "frame/unit.h"
 #include "navdb/coordinates.h"
+#include "navdb/ident_entry.h"
 #include "navdb/records.h"
 #include "navdb/tables.h"
 
@@ -13,8 +13,8 @@ bool userWaypointTableFull(const Unit& unit) {
 
 bool CreateUserWaypoint(Unit& unit, UserWaypointPlace place) {
     NavDbState& db = unit.db;
-    char ident[kIdentSize + 2];
-    std::snprintf(ident, sizeof ident, "%s%c", db.entryText, db.entryChar);
+    const EnteredIdent entered = enteredIdent(unit.identEntry);
+    const char* ident = entered.text;
     if (ident[0] == '\0' || userWaypointTableFull(unit) || db.userWaypointCount < 0) return false;
 
     double latitude = unit.nav.presentLat;

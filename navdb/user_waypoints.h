@@ -7,7 +7,7 @@ struct Unit;
 
 enum class UserWaypointPlace { EnteredPosition, PresentPosition };
 
-// Appends a user waypoint named entryText + entryChar, with type text "W" and no
+// Appends a user waypoint named entryText + entryChar of unit.identEntry, with type text "W" and no
 // frequency, and makes it the current user waypoint. Returns false, adding nothing, when
 // the table is full or the identifier is empty.
 bool CreateUserWaypoint(Unit& unit, UserWaypointPlace place);

@@ -110,7 +110,7 @@ TEST(FplPage, BuildsANewPlanInAFiveCellEntryField) {
     f.press("li-");  // the blank plan
     f.press("lcrsr");
     f.press("li-");  // from the empty first candidate down to the last: Z
-    EXPECT_STREQ(f.unit().fpl.planEntryChar, "Z");
+    EXPECT_EQ(f.unit().planEntry.entryChar, 'Z');
     float blankWidth = 0.0f;  // behind the character, four blank inverse cells
     for (const DrawItem& item : f.bench.canvas().items()) {
         const bool behind = item.x == 71.0f + 16.0f && item.y == 124.0f;
@@ -126,7 +126,7 @@ TEST(FplPage, BuildsANewPlanInAFiveCellEntryField) {
     f.press("ent", 2);
     EXPECT_EQ(planIdents(f.plan(3)), (Idents{"Z", "Y", ""}));
     f.press("lo-");  // abandons the new entry: the cursor can move again
-    EXPECT_EQ(f.unit().fpl.planEntryCount, 0);
+    EXPECT_EQ(f.unit().planEntry.entryColumn, 0);
     f.press("lo-", 3);  // row 1, row 0 (the empty row goes), the USE? line
     EXPECT_EQ(f.unit().fpl.planCursorRow, -1);
     EXPECT_EQ(planIdents(f.plan(3)), (Idents{"Z", "Y"}));

@@ -39,7 +39,7 @@ struct SupBench {
 TEST(SupPage, CreatesAtThePresentOrAnEnteredPositionThenShowsThemForAPrefix) {
     SupBench f;
     f.enterIdent("ABC");
-    EXPECT_EQ(f.unit().db.entryColumn, 6);
+    EXPECT_EQ(f.unit().identEntry.entryColumn, 6);
     EXPECT_EQ(f.right(2), "CREATE NEW") << f.bench.dump();
     EXPECT_EQ(f.right(4), "USER POS?");
     f.press("ro+");
@@ -104,7 +104,7 @@ TEST(SupPage, NewEntryClearsAnEarlierCreationsPendingEnt) {
     f.unit().fpl.confirmPending = 1;
     f.press("rcrsr");
     EXPECT_EQ(f.unit().fpl.confirmPending, 0);
-    EXPECT_EQ(f.unit().db.entryColumn, 1);
+    EXPECT_EQ(f.unit().identEntry.entryColumn, 1);
     // Leaving a coordinate entry with CRSR leaves nothing for the FPL page's ENT.
     f.press("rcrsr");
     f.enterIdent("K");
