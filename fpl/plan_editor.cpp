@@ -46,9 +46,18 @@ void startEntry(Unit& unit) {
     }
 }
 
-// Keeps the cursor row in view; the final waypoint always shows on the bottom row.
+// Keeps the cursor row in view. The final waypoint always shows on the bottom row: with
+// the cursor on it the four rows above show the four waypoints before it (a plan built at
+// its end shows no gap), on any other row the cursor is the lowest of the four.
 void scrollToCursor(FplState& fpl) {
-    fpl.planScrollTop = fpl.planCursorRow >= kShownRows ? fpl.planCursorRow - (kShownRows - 1) : 0;
+    const int32_t row = fpl.planCursorRow;
+    const FlightPlan* plan = fpl.store.plan(fpl.blankPlanIndex);
+    const bool onFinal = plan != nullptr && row == plan->lastIndex;
+    if (row < kShownRows) {
+        fpl.planScrollTop = 0;
+    } else {
+        fpl.planScrollTop = onFinal ? row - kShownRows : row - (kShownRows - 1);
+    }
 }
 
 // The editor closes: the cursor goes off and nothing of the edit stays pending.
@@ -137,12 +146,12 @@ void editorOuterDown(Unit& unit, FlightPlan& plan) {
     // is activated with CRSR and keeps the cursor on its waypoints.
     const int32_t top = fpl.planEditState == 0 ? -2 : (fpl.planEditState == 1 ? -1 : 0);
     if (fpl.planCursorRow > top) fpl.planCursorRow -= 1;
-    scrollToCursor(fpl);
     if (plan.lastIndex >= 1 && plan.lastIndex < kPlanWaypointCount &&
         plan.waypoints[plan.lastIndex].ident[0] == '\0') {
         plan.lastIndex -= 1;  // the empty row at the end goes away again
     }
     if (fpl.planCursorRow > plan.lastIndex && fpl.planCursorRow > 0) fpl.planCursorRow = plan.lastIndex;
+    scrollToCursor(fpl);
     clearIdentEntry(entry);
 }
 

@@ -158,6 +158,42 @@ TEST(FplPage, UnknownIdentifierIsCreatedOnSupBeforeItIsInserted) {
     EXPECT_EQ(planRows(f.plan(3)).front(), "X,W,,47.50000,-122.30000");
 }
 
+// A plan built at its end keeps four waypoints above the cursor on the final row; away
+// from the final row the cursor is the lowest of the four rows.
+TEST(FplPage, PlanBuiltAtItsEndShowsFourWaypointsAboveTheCursor) {
+    FplBench f;
+    f.press("li-");
+    f.press("lcrsr");
+    struct Step {
+        const char* presses;  // "Z"/"Y": enter that airport with two ENTs; "-"/"+": outer knob
+        int32_t cursorRow;
+        const char* rows;  // left rows 1 to 5 (y 24 to 120) joined by "|"
+    };
+    const Step steps[] = {
+        {"ZYZY", 4, "  1:Z|  2:Y|  3:Z|  4:Y|  5:"},
+        {"Z", 5, "  2:Y|  3:Z|  4:Y|  5:Z|  6:"},
+        {"Y", 6, "  3:Z|  4:Y|  5:Z|  6:Y|  7:"},
+        {"--", 5, "  2:Y|  3:Z|  4:Y|  5:Z|  6:Y"},  // abandon, then up: the empty row goes
+        {"-", 4, "  2:Y|  3:Z|  4:Y|  5:Z|  6:Y"},   // not the final row: the lowest of four
+        {"++", 6, "  3:Z|  4:Y|  5:Z|  6:Y|  7:"},  // past the final row: an empty one again
+    };
+    for (const Step& step : steps) {
+        for (const char* c = step.presses; *c != '\0'; ++c) {
+            if (*c == '-' || *c == '+') {
+                f.press(*c == '-' ? "lo-" : "lo+");
+                continue;
+            }
+            f.press("li-", *c == 'Z' ? 1 : 2);
+            f.press("ent", 2);
+        }
+        SCOPED_TRACE(step.presses);
+        EXPECT_EQ(f.unit().fpl.planCursorRow, step.cursorRow);
+        std::string rows = f.left(1);
+        for (int k = 2; k <= 5; ++k) rows += "|" + f.left(k);
+        EXPECT_EQ(rows, step.rows) << f.bench.dump();
+    }
+}
+
 // The middle y of the filled triangle drawn on the left page, or -1 when there is none.
 float markMiddleY(TestBench& bench) {
     for (const DrawItem& item : bench.canvas().items()) {
