@@ -180,13 +180,15 @@ void editorInner(Unit& unit, int32_t step) {
     IdentEntry& entry = unit.planEntry;
     if (fpl.planCursorRow < 0) return;
     if (!planEntryInProgress(unit)) {
-        // The first turn opens an empty row at the cursor (an empty row is used as it is).
+        // The first turn opens an empty row at the cursor (an empty row is used as it is)
+        // and starts before the first candidate: up shows candidate 1, the empty text, and
+        // down the last one.
         const FlightPlan* plan = fpl.store.plan(fpl.blankPlanIndex);
         const bool rowIsEmpty = plan != nullptr && fpl.planCursorRow <= plan->lastIndex &&
                                 plan->waypoints[fpl.planCursorRow].ident[0] == '\0';
         if (!rowIsEmpty && !insertPlanWaypoint(unit, fpl.planCursorRow, PlanWaypoint{})) return;
         BuildEntryChars(unit, entry, planEntryLetter(unit), entry.entryText);
-        entry.nextCharPos = 1;
+        entry.nextCharPos = 0;
     }
     // The empty first candidate can be chosen only for the first character.
     const int32_t lowest = (entry.entryColumn >= 2 && entry.nextCharCount >= 2) ? 2 : 1;

@@ -2,6 +2,7 @@
 // a new plan, saving FPL 0 and creating an unknown waypoint on the SUP page.
 #include <gtest/gtest.h>
 
+#include "fpl/plan_editor.h"
 #include "fpl/route_files.h"
 #include "fpl_fixture.h"
 #include "tests/support/test_bench.h"
@@ -191,6 +192,27 @@ TEST(FplPage, PlanBuiltAtItsEndShowsFourWaypointsAboveTheCursor) {
         std::string rows = f.left(1);
         for (int k = 2; k <= 5; ++k) rows += "|" + f.left(k);
         EXPECT_EQ(rows, step.rows) << f.bench.dump();
+    }
+}
+
+// The first inner-knob turn on a row without an entry opens the row on candidate 1, the
+// empty text, when turned up, and on the last candidate when turned down.
+TEST(FplPage, FirstInnerTurnOnARowStartsBeforeTheFirstCandidate) {
+    struct Case {
+        const char* knob;
+        int turns;
+        const char* cursorRow;  // the cursor row as drawn: the final row, at y 120
+    };
+    for (const Case& c : {Case{"li+", 1, "  1:"}, Case{"li+", 2, "  1:0"}, Case{"li+", 12, "  1:A"},
+                          Case{"li-", 1, "  1:Z"}, Case{"li-", 2, "  1:Y"}}) {
+        SCOPED_TRACE(std::string(c.knob) + " x" + std::to_string(c.turns));
+        FplBench f;
+        f.press("li-");
+        f.press("lcrsr");
+        f.press("lo-");  // the entry the cursor opened is abandoned: no entry on the row
+        ASSERT_FALSE(planEntryInProgress(f.unit()));
+        f.press(c.knob, c.turns);
+        EXPECT_EQ(f.left(5), c.cursorRow) << f.bench.dump();
     }
 }
 
