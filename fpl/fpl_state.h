@@ -43,7 +43,9 @@ struct ActiveRoute {
     PlanWaypoint waypoints[kPlanWaypointCount];
 };
 
-constexpr int kRouteLineBufferSize = 128;  // one written waypoint line at most
+// One written waypoint line at most: an identifier and a frequency of a whole route file
+// line each, the numbers and the blanks between the columns.
+constexpr int kRouteLineBufferSize = 2 * kPlanFileFieldMaxChars + 96;
 constexpr size_t kRouteFileBufferSize = 16 + kPlanWaypointCount * kRouteLineBufferSize;
 
 // A file is read here before it is copied into a plan slot, and a saved file is

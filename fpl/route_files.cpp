@@ -137,7 +137,7 @@ void loadRouteFile(Unit& unit, const char* name) {
     std::FILE* file = std::fopen(path.text, "rb");
     if (file == nullptr) return;
 
-    char line[kRouteLineMaxChars + 1];
+    char line[kRouteReadLineMaxChars + 1];
     bool inSection = false;
     while (readLine(file, line, sizeof line)) {
         if (scratch.lastIndex >= kPlanWaypointCount - 1) break;
@@ -194,8 +194,11 @@ bool routeFileStem(Unit& unit, char* out, int size) {
     FplState& fpl = unit.fpl;
     char candidate[kPlanNameSize - 4];
     const int32_t last = fpl.activeLastIndex < 0 ? 0 : fpl.activeLastIndex;
-    std::snprintf(candidate, sizeof candidate, "%s-%s", fpl.activeRoute.waypoints[0].ident,
-                  fpl.activeRoute.waypoints[last].ident);
+    // Long identifiers are cut so that a counter of up to three digits still fits.
+    const int length = std::snprintf(candidate, sizeof candidate - 3, "%s-%s",
+                                      fpl.activeRoute.waypoints[0].ident,
+                                      fpl.activeRoute.waypoints[last].ident);
+    if (length < 0) candidate[0] = '\0';
     for (char* c = candidate; *c != '\0'; ++c) *c = fileNameSafe(*c);
 
     // Each taken name adds a two-digit counter (replacing the previous one), and the
