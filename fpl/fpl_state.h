@@ -14,7 +14,7 @@
 
 constexpr int kPlanWaypointCount = 201;  // entries 0..200 of every plan
 constexpr int kPlanStoreSlots = 203;     // FPL numbers 0..202 (slot 0 unused)
-constexpr int kPlanNameSize = 64;        // route file names, extension included
+constexpr int kPlanNameSize = 256;       // route file names with extension, up to 255 characters
 constexpr int kPlanEntryMaxChars = 5;    // identifiers entered on the unit
 
 struct FlightPlan {

@@ -138,6 +138,23 @@ TEST(FolderScan, ListsRouteAndPlanFilesInNameOrder) {
     EXPECT_EQ(planIdents(f.plan(5)), (Rows{""}));
 }
 
+// Every name the file system allows is listed, up to its 255 characters.
+TEST(FolderScan, ListsLongFileNames) {
+    FplFixture f;
+    Rows names;
+    for (const auto& [letter, length] : {std::pair{'a', 63}, {'b', 64}, {'c', 128}, {'d', 255}}) {
+        names.push_back(std::string(static_cast<size_t>(length) - 4, letter) + ".rte");
+        f.writePlan(names.back(), kThreeWaypoints);
+    }
+    scanFlightPlanFolder(*f.unit);
+    ASSERT_EQ(f.unit->fpl.blankPlanIndex, 6);
+    for (int i = 0; i < 4; ++i) {
+        SCOPED_TRACE(names[static_cast<size_t>(i)].size());
+        EXPECT_EQ(f.plan(2 + i).name, names[static_cast<size_t>(i)]);
+        EXPECT_EQ(planRows(f.plan(2 + i)), kThreeRows);
+    }
+}
+
 TEST(FolderScan, StopsAfter197Files) {
     FplFixture f;
     for (int i = 1000; i < 1200; ++i) f.writePlan("p" + std::to_string(i) + ".rte", kThreeWaypoints);
