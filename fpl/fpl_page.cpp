@@ -169,7 +169,7 @@ void drawPlan(const Unit& unit, Canvas& canvas, float x) {
             drawEntryRow(canvas, x, rowY(k + 1), i + 1, plan->waypoints[i].ident);
         }
     }
-    if (last >= 0 && (last > 0 || plan->waypoints[0].ident[0] != '\0' || editing)) {
+    if (last >= 0) {
         if (editing && fpl.planCursorRow == last) {
             drawCursorRow(unit, canvas, x, rowY(5), *plan);
         } else {

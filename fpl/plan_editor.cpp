@@ -95,9 +95,14 @@ void cursorOn(Unit& unit) {
 
 void cursorOff(Unit& unit) {
     FplState& fpl = unit.fpl;
+    if (isBlankPlanShown(fpl) && fpl.planEditState >= 2) {
+        // A changed copy of FPL 0 takes effect and FPL 0 is shown; the copy stays in the
+        // blank plan until a new plan is started there.
+        useFlightPlan(unit, PlanOrder::Forward);
+        fpl.selectedPlan = 0;
+    }
     if (isBlankPlanShown(fpl)) {
-        // A changed copy of FPL 0 takes effect; anything else built here is dropped.
-        if (fpl.planEditState >= 2) useFlightPlan(unit, PlanOrder::Forward);
+        // Anything else built here is dropped.
         if (FlightPlan* blank = fpl.store.plan(fpl.blankPlanIndex)) clearPlanSlot(*blank);
         fpl.selectedPlan = 0;
     }

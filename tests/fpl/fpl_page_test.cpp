@@ -216,6 +216,38 @@ TEST(FplPage, FirstInnerTurnOnARowStartsBeforeTheFirstCandidate) {
     }
 }
 
+// The blank plan always shows its final row; a changed copy of FPL 0 activated with CRSR
+// stays in the blank plan, which a new plan started there clears.
+TEST(FplPage, BlankPlanShowsItsFinalRowAndKeepsAnActivatedCopy) {
+    FplBench f;
+    struct Step {
+        const char* presses;  // space-separated
+        int32_t selectedPlan;
+        const char* rows;  // left rows 0 to 5 joined by "|"
+    };
+    const Step steps[] = {
+        {"li-", 3, "LOAD FPL 0?|||||  1:"},
+        {"li+ li+ li+ lcrsr ent", 0, "  1:AAA|  2:BBB|  3:CCC|||"},  // FPL 2 activated
+        {"lcrsr lo+ clr ent lcrsr", 0, "  1:AAA|  2:CCC||||"},       // BBB deleted, activated
+        {"li-", 3, "LOAD FPL 0?|  1:AAA||||  2:CCC"},                 // the copy stays
+        {"lcrsr lcrsr", 0, "  1:AAA|  2:CCC||||"},                    // a new plan, dropped
+        {"li-", 3, "LOAD FPL 0?|||||  1:"},
+    };
+    for (const Step& step : steps) {
+        std::string presses = step.presses;
+        for (size_t start = 0; start < presses.size();) {
+            const size_t end = std::min(presses.find(' ', start), presses.size());
+            f.press(presses.substr(start, end - start).c_str());
+            start = end + 1;
+        }
+        SCOPED_TRACE(step.presses);
+        EXPECT_EQ(f.unit().fpl.selectedPlan, step.selectedPlan);
+        std::string rows = f.left(0);
+        for (int k = 1; k <= 5; ++k) rows += "|" + f.left(k);
+        EXPECT_EQ(rows, step.rows) << f.bench.dump();
+    }
+}
+
 // The middle y of the filled triangle drawn on the left page, or -1 when there is none.
 float markMiddleY(TestBench& bench) {
     for (const DrawItem& item : bench.canvas().items()) {
