@@ -84,4 +84,7 @@ struct FplState {
     int32_t supLine = 0;
     // 1 after the SUP page refused a creation because the user waypoint table is full.
     int32_t supTableFull = 0;
+    // The user waypoint the SUP page showed before its entry started, shown again when the
+    // entry ends without one.
+    int32_t supWaypointBeforeEntry = 0;
 };

@@ -247,6 +247,7 @@ void lookUpEntry(Unit& unit) {
     std::snprintf(sup.entryText, sizeof sup.entryText, "%s", ident);
     sup.entryChar = '\0';
     sup.entryColumn = 6;
+    fpl.supWaypointBeforeEntry = unit.db.currentUserWaypoint;
     unit.db.currentUserWaypoint = 0;
     fpl.supLine = 0;
     if (fpl.confirmPending == 1) fpl.confirmPending = 0;

@@ -29,9 +29,17 @@ bool hasCurrentWaypoint(const Unit& unit) {
 
 void followPrefix(Unit& unit) { followIdentEntry(unit, unit.identEntry, kTypeUserWaypoint); }
 
+// The cursor goes off. An entry that ends without a user waypoint to show (abandoned, or
+// refused) brings back the one shown before it started, rather than "SUP DATA / NOT FOUND"
+// over a table that has waypoints.
 void endCreation(Unit& unit) {
     unit.fpl.supLine = 0;
     unit.page.rightCursorOn = 0;
+    NavDbState& db = unit.db;
+    const int32_t before = unit.fpl.supWaypointBeforeEntry;
+    if (!hasCurrentWaypoint(unit) && before >= 1 && before <= db.userWaypointCount) {
+        db.currentUserWaypoint = before;
+    }
 }
 
 void startEntry(Unit& unit) {
@@ -41,6 +49,7 @@ void startEntry(Unit& unit) {
     unit.fpl.confirmPending = 0;
     unit.fpl.supLine = 0;
     unit.fpl.supTableFull = 0;
+    unit.fpl.supWaypointBeforeEntry = unit.db.currentUserWaypoint;
     unit.db.currentUserWaypoint = 1;
     beginIdentEntry(unit, entry, kTypeUserWaypoint);
     chooseIdentChar(entry, 1);  // the blank: nothing entered yet

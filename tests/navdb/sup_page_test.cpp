@@ -24,15 +24,29 @@ struct SupBench {
     void press(const char* names, int times = 1) {
         for (int i = 0; i < times; ++i) bench.press(names);
     }
+    // Turns the character under the cursor from the blank to `c`.
+    void turnTo(char c) {
+        // Full character set: entry 1 blank, then "0".."9", "A".."Z".
+        press("ri+", (c >= 'A') ? 11 + (c - 'A') : 1 + (c - '0'));
+    }
     // Starts an entry and names the waypoint; the cursor ends on "USER POS?".
     void enterIdent(const char* ident) {
         press("rcrsr");
         for (const char* c = ident; *c != '\0'; ++c) {
-            // Full character set: entry 1 blank, then "0".."9", "A".."Z".
-            press("ri+", (*c >= 'A') ? 11 + (*c - 'A') : 1 + (*c - '0'));
+            turnTo(*c);
             press("ro+");
         }
         press("ro+");
+    }
+    // User waypoints AAA, BBB and CCC, the page showing waypoint `shown`.
+    void addThree(int32_t shown) {
+        for (const char* ident : {"AAA", "BBB", "CCC"}) {
+            WaypointRecord record{};
+            std::snprintf(record.ident, sizeof record.ident, "%s", ident);
+            addWaypoint(unit().db, kTypeUserWaypoint, record);
+        }
+        unit().db.currentUserWaypoint = shown;
+        bench.frames(1);
     }
 };
 
@@ -113,6 +127,34 @@ TEST(SupPage, NewEntryClearsAnEarlierCreationsPendingEnt) {
     f.press("rcrsr");
     EXPECT_EQ(f.unit().fpl.confirmPending, 0);
     EXPECT_EQ(f.unit().fpl.supLine, 0);
+}
+
+// An entry that ends without a user waypoint to show brings back the one shown before it;
+// one that found a waypoint keeps showing it.
+TEST(SupPage, AbandonedEntryShowsTheWaypointShownBefore) {
+    struct Case {
+        int32_t shown;
+        const char* ident;  // entered before CRSR ("" none)
+        bool coordinates;   // ENT on "USER POS?" first: the coordinate entry is left
+        const char* row0;
+    };
+    for (const Case& c : {Case{2, "", false, " BBB"}, Case{3, "Q", false, " CCC"},
+                          Case{1, "Q", true, " AAA"}, Case{1, "C", false, " CCC"}}) {
+        SCOPED_TRACE(std::string(c.ident) + " from " + std::to_string(c.shown));
+        SupBench f;
+        f.addThree(c.shown);
+        f.press("rcrsr");
+        if (*c.ident != '\0') f.turnTo(*c.ident);
+        if (c.coordinates) {
+            f.press("ro+");
+            f.press("ent");
+            ASSERT_EQ(f.unit().fpl.supLine, 1);
+        }
+        f.press("rcrsr");
+        EXPECT_EQ(f.unit().page.rightCursorOn, 0);
+        EXPECT_EQ(f.right(0), c.row0) << f.bench.dump();
+        EXPECT_EQ(f.unit().fpl.confirmPending, 0);
+    }
 }
 
 }  // namespace
