@@ -127,7 +127,9 @@ void offerCreated(Unit& unit) {
 void identEnt(Unit& unit) {
     NavDbState& db = unit.db;
     IdentEntry& entry = unit.identEntry;
-    if (db.currentUserWaypoint != 0 || enteredIdent(entry).text[0] == '\0') return;
+    // Only a name that no user waypoint begins with, and only once its first character is
+    // entered (the characters before the cursor), can be created.
+    if (db.currentUserWaypoint != 0 || entry.entryText[0] == '\0') return;
     if (userWaypointTableFull(unit)) {
         unit.fpl.supTableFull = 1;
         return;

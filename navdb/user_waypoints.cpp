@@ -15,7 +15,11 @@ bool CreateUserWaypoint(Unit& unit, UserWaypointPlace place) {
     NavDbState& db = unit.db;
     const EnteredIdent entered = enteredIdent(unit.identEntry);
     const char* ident = entered.text;
-    if (ident[0] == '\0' || userWaypointTableFull(unit) || db.userWaypointCount < 0) return false;
+    // A name is only taken once its first character stands before the cursor.
+    if (unit.identEntry.entryText[0] == '\0' || userWaypointTableFull(unit) ||
+        db.userWaypointCount < 0) {
+        return false;
+    }
 
     double latitude = unit.nav.presentLat;
     double longitude = unit.nav.presentLon;

@@ -2,8 +2,10 @@
 // position, and what it does when the table is full.
 #include <gtest/gtest.h>
 
+#include "navdb/ident_entry.h"
 #include "navdb/records.h"
 #include "navdb/tables.h"
+#include "navdb/user_waypoints.h"
 #include "tests/support/test_bench.h"
 
 namespace {
@@ -155,6 +157,40 @@ TEST(SupPage, AbandonedEntryShowsTheWaypointShownBefore) {
         EXPECT_EQ(f.right(0), c.row0) << f.bench.dump();
         EXPECT_EQ(f.unit().fpl.confirmPending, 0);
     }
+}
+
+// ENT acts only once a character stands before the cursor: the character under it alone
+// names nothing yet.
+TEST(SupPage, EntActsOnlyWithCharactersBeforeTheCursor) {
+    struct Case {
+        const char* ident;  // turned in, one column each
+        bool cursorRight;   // outer knob up after the last character
+        int32_t supLine;    // after ENT
+    };
+    for (const Case& c : {Case{"A", false, 0}, Case{"A", true, 1}, Case{"AB", false, 1},
+                          Case{"", false, 0}, Case{"", true, 0}}) {
+        SCOPED_TRACE(std::string(c.ident) + (c.cursorRight ? " >" : ""));
+        SupBench f;
+        f.press("rcrsr");
+        for (const char* ch = c.ident; *ch != '\0'; ++ch) {
+            if (ch != c.ident) f.press("ro+");
+            f.turnTo(*ch);
+        }
+        if (c.cursorRight) f.press("ro+");
+        f.press("ent");
+        EXPECT_EQ(f.unit().fpl.supLine, c.supLine);
+        EXPECT_EQ(f.unit().fpl.confirmPending, c.supLine);
+        EXPECT_EQ(f.bench.dump().find("\"ENR-LEG\"") != std::string::npos, c.supLine == 1);
+    }
+    // The creation itself takes the same test.
+    SupBench f;
+    IdentEntry& entry = f.unit().identEntry;
+    entry = IdentEntry{};
+    entry.entryChar = 'A';
+    EXPECT_FALSE(CreateUserWaypoint(f.unit(), UserWaypointPlace::PresentPosition));
+    std::snprintf(entry.entryText, sizeof entry.entryText, "%s", "A");
+    EXPECT_TRUE(CreateUserWaypoint(f.unit(), UserWaypointPlace::PresentPosition));
+    EXPECT_STREQ(f.unit().db.userWaypoints[1].ident, "AA");
 }
 
 }  // namespace
