@@ -234,7 +234,7 @@ void drawIdentRow(const Unit& unit, Canvas& canvas, float x) {
     if (entry.entryColumn >= 1 && entry.entryColumn <= kLastIdentColumn && unit.fpl.supLine == 0) {
         const float cellX = x + 5.0f + kCharWidth * static_cast<float>(entry.entryColumn);
         const char cell[2] = {entry.entryChar, '\0'};
-        drawInverseCell(canvas, cellX + 2.0f, rowBoxY(0), kCharWidth, kRowBoxHeight, cellX, rowY(0), cell);
+        drawInverseCell(canvas, cellX, rowBoxY(0), kCharWidth, kRowBoxHeight, cellX, rowY(0), cell);
     }
 }
 

@@ -2,6 +2,8 @@
 // position, and what it does when the table is full.
 #include <gtest/gtest.h>
 
+#include <cstring>
+
 #include "navdb/ident_entry.h"
 #include "navdb/records.h"
 #include "navdb/tables.h"
@@ -191,6 +193,29 @@ TEST(SupPage, EntActsOnlyWithCharactersBeforeTheCursor) {
     std::snprintf(entry.entryText, sizeof entry.entryText, "%s", "A");
     EXPECT_TRUE(CreateUserWaypoint(f.unit(), UserWaypointPlace::PresentPosition));
     EXPECT_STREQ(f.unit().db.userWaypoints[1].ident, "AA");
+}
+
+// The inverse box of the character under the cursor stands on that character.
+TEST(SupPage, CursorBoxLinesUpWithItsCharacter) {
+    for (const char* ident : {"A", "AB", "ABC", "ABCDE"}) {
+        SCOPED_TRACE(ident);
+        SupBench f;
+        f.press("rcrsr");
+        for (const char* ch = ident; *ch != '\0'; ++ch) {
+            if (ch != ident) f.press("ro+");
+            f.turnTo(*ch);
+        }
+        const float charX = 184.0f + 5.0f + 16.0f * static_cast<float>(std::strlen(ident));
+        int boxes = 0;
+        for (const DrawItem& item : f.bench.canvas().items()) {
+            if (item.kind == DrawKind::FillRect && item.y == 4.0f && item.x > 184.0f) {
+                ++boxes;
+                EXPECT_EQ(item.x, charX);
+            }
+        }
+        EXPECT_EQ(boxes, 1) << f.bench.dump();
+        EXPECT_EQ(f.bench.textAt(charX, 0.0f), std::string(1, ident[std::strlen(ident) - 1]));
+    }
 }
 
 }  // namespace
