@@ -212,6 +212,8 @@ void handleSupEvents(Unit& unit) {
         events.evtRightOuterDown == 1) {
         unit.fpl.supTableFull = 0;
     }
+    // On "USER POS?" and "PRES POS?" there is no character to change: a step there would
+    // add a stray character after the name, so the inner knob does nothing.
     if (unit.identEntry.entryColumn <= kLastIdentColumn) {
         if (events.evtRightInnerUp == 1) stepEntryChar(unit, +1);
         if (events.evtRightInnerDown == 1) stepEntryChar(unit, -1);

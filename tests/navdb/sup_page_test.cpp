@@ -218,4 +218,24 @@ TEST(SupPage, CursorBoxLinesUpWithItsCharacter) {
     }
 }
 
+// On "USER POS?" and "PRES POS?" the inner knob changes nothing: no character is added.
+TEST(SupPage, InnerKnobDoesNothingOnTheCreationChoices) {
+    for (const char* knob : {"ri+", "ri-"}) {
+        for (int choice : {6, 7}) {
+            SCOPED_TRACE(std::string(knob) + " on " + std::to_string(choice));
+            SupBench f;
+            f.enterIdent("AB");
+            if (choice == 7) f.press("ro+");
+            f.press(knob, 3);
+            EXPECT_EQ(f.unit().identEntry.entryColumn, choice);
+            EXPECT_EQ(f.right(0), " AB");
+            f.press("ent");  // PRES POS? creates AB; USER POS? opens the coordinate entry
+            EXPECT_EQ(f.unit().db.userWaypointCount, choice == 7 ? 1 : 0);
+            if (choice == 7) {
+                EXPECT_STREQ(f.unit().db.userWaypoints[1].ident, "AB");
+            }
+        }
+    }
+}
+
 }  // namespace
