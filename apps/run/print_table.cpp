@@ -30,6 +30,8 @@ const PrintField kPrintFields[] = {
     {"blankPlanIndex",     [](const Unit& u) { return wholeValue(u.fpl.blankPlanIndex); }},
     {"planCursorRow",      [](const Unit& u) { return wholeValue(u.fpl.planCursorRow); }},
     {"planEditState",      [](const Unit& u) { return wholeValue(u.fpl.planEditState); }},
+    {"planScrollTop",      [](const Unit& u) { return wholeValue(u.fpl.planScrollTop); }},
+    {"currentUserWaypoint", [](const Unit& u) { return wholeValue(u.db.currentUserWaypoint); }},
     {"activeLastIndex",    [](const Unit& u) { return wholeValue(u.fpl.activeLastIndex); }},
     {"distanceToGo",       [](const Unit& u) { return realValue(u.nav.distanceToGo); }},
     {"desiredTrack",       [](const Unit& u) { return realValue(u.nav.desiredTrack); }},
