@@ -244,7 +244,7 @@ void lookUpEntry(Unit& unit) {
     IdentEntry& sup = unit.identEntry;
     unit.page.rightPageGroup = PG_SUP;
     unit.page.rightCursorOn = 1;
-    std::snprintf(sup.entryText, sizeof sup.entryText, "%s", ident);
+    copyPlanText(sup.entryText, ident);
     sup.entryChar = '\0';
     sup.entryColumn = 6;
     fpl.supWaypointBeforeEntry = unit.db.currentUserWaypoint;
