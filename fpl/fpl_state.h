@@ -15,7 +15,7 @@
 
 constexpr int kPlanWaypointCount = 201;  // entries 0..200 of every plan
 constexpr int kPlanStoreSlots = 203;     // FPL numbers 0..202 (slot 0 unused)
-constexpr int kPlanNameSize = 64;        // route file names, extension included
+constexpr int kPlanNameSize = 256;       // route file names with extension, up to 255 characters
 constexpr int kPlanEntryMaxChars = 5;    // identifiers entered on the unit
 
 struct FlightPlan {
@@ -44,7 +44,9 @@ struct ActiveRoute {
     PlanWaypoint waypoints[kPlanWaypointCount];
 };
 
-constexpr int kRouteLineBufferSize = 128;  // one written waypoint line at most
+// One written waypoint line at most: an identifier and a frequency of a whole route file
+// line each, the numbers and the blanks between the columns.
+constexpr int kRouteLineBufferSize = 2 * kPlanFileFieldMaxChars + 96;
 constexpr size_t kRouteFileBufferSize = 16 + kPlanWaypointCount * kRouteLineBufferSize;
 
 // A file is read here before it is copied into a plan slot, and a saved file is
@@ -63,11 +65,5 @@ struct FplState {
     int32_t activeLastIndex = -1;  // -1 = no waypoint
     RouteScratch scratch;
 
-    // Identifier entry on the blank plan: the entered prefix, the character at the cursor
-    // (an empty text for candidate 1), its place in the candidate list (the database's
-    // planChars; 0 = no entry) and the number of characters entered.
-    char planEntryText[kPlanEntryMaxChars + 1] = {};
-    char planEntryChar[2] = {};
-    int32_t planCandidateIndex = 0;
-    int32_t planEntryCount = 0;
+    // The identifier entry on the blank plan is the Unit's planEntry.
 };

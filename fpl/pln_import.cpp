@@ -158,15 +158,16 @@ void lineFormLine(std::string_view line, ImportState& state, ImportWriter& out) 
 
     if (line.find("waypoint.0") != std::string_view::npos) {
         // Where the first waypoint's value starts with the departure identifier the
-        // identifiers stand in the first field, otherwise in the second.
+        // identifiers stand in the first field, otherwise in the second. A file without a
+        // departure line has the empty departure text, which begins every value.
         char compact[kPlnLineMaxChars + 1];
         size_t n = 0;
         for (size_t i = 11; i < line.size(); ++i) {
             if (line[i] != ' ') compact[n++] = line[i];
         }
         std::string_view value(compact, n);
-        const size_t length = std::strlen(state.departure);
-        state.identInSecondField = !(length > 0 && value.substr(0, length) == state.departure);
+        const std::string_view departureId(state.departure);
+        state.identInSecondField = value.substr(0, departureId.size()) != departureId;
     }
 
     const size_t equals = line.find('=');

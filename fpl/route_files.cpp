@@ -135,7 +135,7 @@ void loadRouteFile(Unit& unit, const char* name) {
     PathBuffer path;
     if (!flightPlanPath(unit, fileName, path)) return;
     char buffer[4096];
-    LineReader reader(path.text, kRouteLineMaxChars, buffer);
+    LineReader reader(path.text, kRouteReadLineMaxChars, buffer);
     std::string_view line;
     bool inSection = false;
     while (reader.next(line)) {
@@ -192,8 +192,11 @@ bool routeFileStem(Unit& unit, char* out, int size) {
     FplState& fpl = unit.fpl;
     char candidate[kPlanNameSize - 4];
     const int32_t last = fpl.activeLastIndex < 0 ? 0 : fpl.activeLastIndex;
-    std::snprintf(candidate, sizeof candidate, "%s-%s", fpl.activeRoute.waypoints[0].ident,
-                  fpl.activeRoute.waypoints[last].ident);
+    // Long identifiers are cut so that a counter of up to three digits still fits.
+    const int length = std::snprintf(candidate, sizeof candidate - 3, "%s-%s",
+                                      fpl.activeRoute.waypoints[0].ident,
+                                      fpl.activeRoute.waypoints[last].ident);
+    if (length < 0) candidate[0] = '\0';
     for (char* c = candidate; *c != '\0'; ++c) *c = fileNameSafe(*c);
 
     // Each taken name adds a two-digit counter (replacing the previous one), and the

@@ -10,11 +10,16 @@
 #include <cstdint>
 #include <string_view>
 
+#include "fpl/fpl_state.h"
 #include "frame/plan_waypoint.h"
 
 struct Unit;
 
-constexpr int kRouteLineMaxChars = 148;
+// A route file line holds at most 148 characters, and every field of it is kept whole.
+// Lines the unit writes itself can be longer (a long identifier with the numbers written
+// out to five decimals), so lines are read up to the length the unit writes.
+constexpr int kRouteLineMaxChars = kPlanFileFieldMaxChars;
+constexpr int kRouteReadLineMaxChars = kRouteLineBufferSize;
 constexpr int kMaxListedPlanIndex = 198;  // FPL 2..198: at most 197 files are listed
 inline constexpr const char* kImportFileName = "temp.rte";
 

@@ -7,11 +7,15 @@
 
 #include <cstdint>
 
-constexpr int kPlanIdentSize = 16;   // identifiers from files may exceed the five entered ones
+// Route files may carry identifiers and frequencies longer than the five characters
+// entered on the unit or the six of the database; they are kept whole, so these fields
+// hold any field of a route file line (148 characters at most).
+constexpr int kPlanFileFieldMaxChars = 148;
+constexpr int kPlanIdentSize = kPlanFileFieldMaxChars + 1;
 constexpr int kPlanTypeSize = 8;     // "APT", "VOR", "NDB", "INT", "WPT", "W" or a file's text
 constexpr int kPlanColumnSize = 24;  // the optional sixth and seventh route file columns
 constexpr int kPlanReservedSize = 8;
-constexpr int kPlanFrequencySize = 8;  // up to six characters
+constexpr int kPlanFrequencySize = kPlanFileFieldMaxChars + 1;
 
 struct PlanWaypoint {
     char ident[kPlanIdentSize];

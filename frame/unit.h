@@ -18,6 +18,7 @@
 #include "nav/direct_to_leg.h"
 #include "nav/nav_state.h"
 #include "nav/pages/nav_page_state.h"
+#include "navdb/ident_entry_state.h"
 #include "navdb/navdb_state.h"
 #include "navdb/pages/page_state.h"
 
@@ -50,5 +51,7 @@ struct Unit {
     DirectToLeg directToLeg = {};
     Settings settings;
     NavDbState db;
+    IdentEntry identEntry;                           // the right-hand waypoint pages
+    IdentEntry planEntry{CharListRule::PlanEditor};  // the FPL page's plan editor
     FplState fpl;
 };

@@ -2,6 +2,7 @@
 #include "base/text.h"
 #include "navdb/coordinates.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
@@ -47,13 +48,15 @@ void formatAngle(double angle, char negativeLetter, char positiveLetter,
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
 // A group of `width` characters from position `start` (0-based) read as a decimal
-// number: a "_" placeholder (or anything not a digit) ends it, and a group that does
-// not begin with a digit reads as 0.
+// number. Leading "_" placeholders read as 0 and the digits after them count (a pilot
+// leaves the hundreds of W _95 blank); a "_" after a digit, or anything else that is not
+// a digit, ends the number.
 int readGroup(std::string_view text, size_t start, size_t width) {
+    const size_t end = std::min(start + width, text.size());
+    size_t i = start;
+    while (i < end && text[i] == '_') ++i;
     int value = 0;
-    for (size_t i = start; i < start + width && i < text.size() && isDigit(text[i]); ++i) {
-        value = value * 10 + (text[i] - '0');
-    }
+    for (; i < end && isDigit(text[i]); ++i) value = value * 10 + (text[i] - '0');
     return value;
 }
 

@@ -1,109 +1,144 @@
-// The knob-driven identifier entry of the right-hand waypoint pages.
+// Identifier entry with the knobs: the operations every entering page shares, and the
+// procedure of the APT, VOR, NDB and INT pages built on them.
 #include "navdb/ident_entry.h"
 
+#include <cstdio>
 #include <cstring>
-#include <string_view>
 
 #include "frame/unit.h"
 #include "navdb/lookup.h"
 
 namespace {
 
-constexpr int32_t kLowestChoice = 2;  // entry 1, the empty text, cannot be chosen
+constexpr int32_t kLowestChoice = 2;  // waypoint pages: entry 1, the empty text, cannot be chosen
 
-size_t entryLength(const NavDbState& db) { return std::strlen(db.entryText); }
-
-void appendChar(NavDbState& db, char c) {
-    const size_t length = entryLength(db);
-    if (c == '\0' || length + 1 >= sizeof db.entryText) return;
-    db.entryText[length] = c;
-    db.entryText[length + 1] = '\0';
-}
-
-// Puts the list entry at nextCharPos under the cursor and moves the page to the first
-// record that begins with the text.
-void takeChoice(Unit& unit, char typeLetter) {
-    NavDbState& db = unit.db;
-    db.entryChar = db.nextChars[db.nextCharPos];
-    const size_t length = entryLength(db);
-    if (length == 0) {
-        appendChar(db, db.entryChar);
-    } else {
-        db.entryText[length - 1] = db.entryChar;
+// The list entry holding `c`, or 0.
+int32_t choiceOf(const IdentEntry& entry, char c) {
+    for (int32_t i = 1; i <= entry.nextCharCount && i <= kNextCharCapacity; ++i) {
+        if (entry.nextChars[i] == c) return i;
     }
-    FindByPrefix(unit, db.entryText, typeLetter);
+    return 0;
 }
 
 }  // namespace
 
+EnteredIdent enteredIdent(const IdentEntry& entry) {
+    EnteredIdent ident{};
+    std::snprintf(ident.text, sizeof ident.text, "%s%c", entry.entryText, entry.entryChar);
+    return ident;
+}
+
+bool identEntryInProgress(const IdentEntry& entry) {
+    return entry.nextCharPos != 0 || entry.entryColumn != 0;
+}
+
+void clearIdentEntry(IdentEntry& entry) {
+    entry.entryText[0] = '\0';
+    entry.entryChar = '\0';
+    entry.entryColumn = 0;
+    entry.nextCharPos = 0;
+}
+
+bool beginIdentEntry(Unit& unit, IdentEntry& entry, char typeLetter) {
+    clearIdentEntry(entry);
+    entry.entryColumn = 1;
+    BuildEntryChars(unit, entry, typeLetter, "");
+    return entry.nextCharCount >= 2;
+}
+
+void chooseIdentChar(IdentEntry& entry, int32_t position) {
+    entry.nextCharPos = position;
+    const bool inList =
+        position >= 1 && position <= entry.nextCharCount && position <= kNextCharCapacity;
+    entry.entryChar = inList ? entry.nextChars[position] : '\0';
+}
+
+bool stepIdentChar(IdentEntry& entry, int32_t step, int32_t lowest) {
+    const int32_t count = entry.nextCharCount;
+    if (count < lowest) return false;
+    int32_t position = entry.nextCharPos;
+    if (step > 0) {
+        position = position >= count ? lowest : position + 1;
+    } else {
+        position = (position < lowest + 1 || position > count) ? count : position - 1;
+    }
+    chooseIdentChar(entry, position);
+    return true;
+}
+
+bool continueIdentList(Unit& unit, IdentEntry& entry, char typeLetter) {
+    char savedList[sizeof entry.nextChars];
+    std::memcpy(savedList, entry.nextChars, sizeof savedList);
+    const int32_t savedCount = entry.nextCharCount;
+    BuildEntryChars(unit, entry, typeLetter, enteredIdent(entry).text);
+    if (entry.nextCharCount >= 2) return true;
+    // No identifier continues the text: the list stays as it was.
+    std::memcpy(entry.nextChars, savedList, sizeof savedList);
+    entry.nextCharCount = savedCount;
+    return false;
+}
+
+void advanceIdentColumn(IdentEntry& entry, int32_t firstChoice) {
+    const size_t length = std::strlen(entry.entryText);
+    if (entry.entryChar != '\0' && length + 1 < sizeof entry.entryText) {
+        entry.entryText[length] = entry.entryChar;
+        entry.entryText[length + 1] = '\0';
+    }
+    entry.entryColumn += 1;
+    chooseIdentChar(entry, firstChoice);
+}
+
+bool takeBackIdentChar(Unit& unit, IdentEntry& entry, char typeLetter) {
+    const size_t length = std::strlen(entry.entryText);
+    if (length == 0) return false;
+    entry.entryChar = entry.entryText[length - 1];
+    entry.entryText[length - 1] = '\0';
+    BuildEntryChars(unit, entry, typeLetter, entry.entryText);
+    const int32_t position = choiceOf(entry, entry.entryChar);
+    if (position == 0) return false;
+    entry.nextCharPos = position;
+    return true;
+}
+
+void followIdentEntry(Unit& unit, const IdentEntry& entry, char typeLetter) {
+    FindByPrefix(unit, enteredIdent(entry).text, typeLetter);
+}
+
+// ---- the APT, VOR, NDB and INT pages ----
+
 void startIdentEntry(Unit& unit, char typeLetter) {
-    NavDbState& db = unit.db;
+    IdentEntry& entry = unit.identEntry;
     unit.page.rightCursorOn = 1;
-    db.entryColumn = 1;
-    if (int32_t* current = currentIndex(db, typeLetter)) *current = 1;
-    db.entryText[0] = '\0';
-    db.entryChar = '\0';
-    BuildNextChars(unit, typeLetter, "");
-    if (db.nextCharCount < kLowestChoice) return;
-    db.nextCharPos = kLowestChoice;
-    db.entryChar = db.nextChars[kLowestChoice];
-    appendChar(db, db.entryChar);
-    FindByPrefix(unit, db.entryText, typeLetter);
+    if (int32_t* current = currentIndex(unit.db, typeLetter)) *current = 1;
+    if (!beginIdentEntry(unit, entry, typeLetter)) return;
+    chooseIdentChar(entry, kLowestChoice);
+    followIdentEntry(unit, entry, typeLetter);
 }
 
 void identEntryNextChar(Unit& unit, char typeLetter) {
-    NavDbState& db = unit.db;
     // With nothing to choose from (an empty table) there is no character to step to.
-    if (db.nextCharCount < kLowestChoice) return;
-    db.nextCharPos = db.nextCharPos >= db.nextCharCount ? kLowestChoice : db.nextCharPos + 1;
-    takeChoice(unit, typeLetter);
+    IdentEntry& entry = unit.identEntry;
+    if (stepIdentChar(entry, +1, kLowestChoice)) followIdentEntry(unit, entry, typeLetter);
 }
 
 void identEntryPreviousChar(Unit& unit, char typeLetter) {
-    NavDbState& db = unit.db;
-    if (db.nextCharCount < kLowestChoice) return;
-    db.nextCharPos = db.nextCharPos < kLowestChoice + 1 || db.nextCharPos > db.nextCharCount
-                         ? db.nextCharCount
-                         : db.nextCharPos - 1;
-    takeChoice(unit, typeLetter);
+    IdentEntry& entry = unit.identEntry;
+    if (stepIdentChar(entry, -1, kLowestChoice)) followIdentEntry(unit, entry, typeLetter);
 }
 
 void identEntryCursorRight(Unit& unit, char typeLetter) {
-    NavDbState& db = unit.db;
-    char savedList[sizeof db.nextChars];
-    std::memcpy(savedList, db.nextChars, sizeof savedList);
-    const int32_t savedCount = db.nextCharCount;
-    BuildNextChars(unit, typeLetter, db.entryText);
-    if (db.nextCharCount < kLowestChoice) {
-        // No identifier continues the text: the list and the cursor stay as they were.
-        std::memcpy(db.nextChars, savedList, sizeof savedList);
-        db.nextCharCount = savedCount;
-        return;
-    }
-    db.nextCharPos = kLowestChoice;
-    db.entryChar = db.nextChars[kLowestChoice];
-    appendChar(db, db.entryChar);
-    ++db.entryColumn;
-    FindByPrefix(unit, db.entryText, typeLetter);
+    IdentEntry& entry = unit.identEntry;
+    if (entry.entryChar == '\0' || !continueIdentList(unit, entry, typeLetter)) return;
+    advanceIdentColumn(entry, kLowestChoice);
+    followIdentEntry(unit, entry, typeLetter);
 }
 
 void identEntryCursorLeft(Unit& unit, char typeLetter) {
-    NavDbState& db = unit.db;
-    size_t length = entryLength(db);
-    if (db.entryColumn < 2 || length < 2) return;
-    --db.entryColumn;
-    db.entryText[--length] = '\0';
-    db.entryChar = db.entryText[length - 1];
-    db.entryText[length - 1] = '\0';
-    BuildNextChars(unit, typeLetter, db.entryText);
-    appendChar(db, db.entryChar);
-    for (int32_t i = 1; i <= db.nextCharCount; ++i) {
-        if (db.nextChars[i] == db.entryChar) {
-            db.nextCharPos = i;
-            break;
-        }
-    }
-    FindByPrefix(unit, db.entryText, typeLetter);
+    IdentEntry& entry = unit.identEntry;
+    if (entry.entryColumn < 2 || entry.entryText[0] == '\0') return;
+    --entry.entryColumn;
+    takeBackIdentChar(unit, entry, typeLetter);
+    followIdentEntry(unit, entry, typeLetter);
 }
 
 bool handleIdentEntryEvents(Unit& unit, char typeLetter) {

@@ -8,6 +8,7 @@
 
 #include "frame/plan_waypoint.h"
 #include "frame/unit.h"
+#include "navdb/ident_entry.h"
 
 namespace {
 
@@ -183,7 +184,7 @@ void LoadSelectedWaypoint(Unit& unit, char typeLetter) {
     PlanWaypoint& selected = db.candidates[1];
     selected = PlanWaypoint{};
     if (typeLetter == kTypePresentPosition) {
-        copyField(selected.ident, db.entryText);
+        copyField(selected.ident, enteredIdent(unit.identEntry).text);
         copyField(selected.type, "W");
         selected.latitude = unit.nav.aircraft.presentLat;
         selected.longitude = unit.nav.aircraft.presentLon;
@@ -229,14 +230,19 @@ void ChooseCandidate(Unit& unit, int32_t k) {
     selected.recordIndex = chosen.recordIndex;
 }
 
+void BuildEntryChars(Unit& unit, IdentEntry& entry, char typeLetter, std::string_view prefix) {
+    const bool restricted =
+        entry.rule == CharListRule::PlanEditor
+            ? typeLetter == kTypeIntersection
+            : (typeLetter == kTypeAirport || typeLetter == kTypeVor || typeLetter == kTypeNdb ||
+               typeLetter == kTypeIntersection);
+    buildCharList(unit.db, typeLetter, restricted, prefix, entry.nextChars, entry.nextCharCount);
+}
+
 void BuildNextChars(Unit& unit, char typeLetter, std::string_view prefix) {
-    const bool restricted = typeLetter == kTypeAirport || typeLetter == kTypeVor ||
-                            typeLetter == kTypeNdb || typeLetter == kTypeIntersection;
-    buildCharList(unit.db, typeLetter, restricted, prefix, unit.db.nextChars,
-                  unit.db.nextCharCount);
+    BuildEntryChars(unit, unit.identEntry, typeLetter, prefix);
 }
 
 void BuildPlanChars(Unit& unit, char typeLetter, std::string_view prefix) {
-    buildCharList(unit.db, typeLetter, typeLetter == kTypeIntersection, prefix,
-                  unit.db.planChars, unit.db.planCharCount);
+    BuildEntryChars(unit, unit.planEntry, typeLetter, prefix);
 }

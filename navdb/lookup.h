@@ -12,6 +12,7 @@
 
 struct Unit;
 struct NavDbState;
+struct IdentEntry;
 
 // Count of the table of a letter (0 for a letter without a table).
 int32_t tableCount(const NavDbState& db, char typeLetter);
@@ -33,7 +34,8 @@ void FindByPrefix(Unit& unit, std::string_view text, char typeLetter);
 bool SelectWaypoint(Unit& unit, std::string_view ident, char typeLetter);
 
 // Fills candidate 1 (the selected waypoint) from the current record of the letter; 'P'
-// takes entryText and the present position with type "W"; any other letter empties it.
+// takes the identifier entered on the waypoint pages and the present position with type
+// "W"; any other letter empties it.
 void LoadSelectedWaypoint(Unit& unit, char typeLetter);
 
 // Lists every record whose identifier equals `ident` (airports, VORs, NDBs,
@@ -44,10 +46,17 @@ void ListDuplicates(Unit& unit, std::string_view ident);
 // Copies candidate k (1..candidateCount) into candidate 1. Other k change nothing.
 void ChooseCandidate(Unit& unit, int32_t k);
 
-// Rebuilds nextChars for the waypoint pages: entry 1 empty, then the characters that
-// follow `prefix` in the table's identifiers ('A', 'V', 'N', 'I'; repeats dropped only
-// against the previous entry; at most 50 entries), or "0".."9", "A".."Z" for other letters.
+// Rebuilds an entry's next-character list: entry 1 empty, then the characters that follow
+// `prefix` in the identifiers of the tables the entry's rule restricts it to, or the full
+// set "0".."9", "A".."Z".
+void BuildEntryChars(Unit& unit, IdentEntry& entry, char typeLetter, std::string_view prefix);
+
+// Rebuilds the list of unit.identEntry for the waypoint pages: entry 1 empty, then the
+// characters that follow `prefix` in the table's identifiers ('A', 'V', 'N', 'I'; repeats
+// dropped only against the previous entry; at most 50 entries), or "0".."9", "A".."Z" for
+// other letters.
 void BuildNextChars(Unit& unit, char typeLetter, std::string_view prefix);
 
-// As BuildNextChars into planChars, but only 'I' is restricted by its table.
+// As BuildNextChars into the plan editor's list (unit.planEntry), but only 'I' is
+// restricted by its table.
 void BuildPlanChars(Unit& unit, char typeLetter, std::string_view prefix);

@@ -1,7 +1,8 @@
 // The navigation database and everything the lookup, ident-entry, nearest and coordinate
 // operations keep between calls: the five tables with their counts, the current record per
-// table, the candidate list (entry 1 is the selected waypoint), the ident-entry state with
-// its next-character lists, the nearest lists and slots, and the coordinate entry lists.
+// table, the candidate list (entry 1 is the selected waypoint), the nearest lists and
+// slots, and the coordinate entry lists. The ident-entry state is a record of its own
+// (navdb/ident_entry_state.h).
 //
 // The big tables are FixedTables (zero-filled, allocated once), so an empty unit costs
 // little resident memory and a loaded one costs in proportion to what was loaded.
@@ -14,7 +15,6 @@
 #include "navdb/records.h"
 
 constexpr int32_t kCandidateCapacity = 200;  // candidates 1..200; entry 1 = selected waypoint
-constexpr int32_t kNextCharCapacity = 50;    // next-character list entries 1..50
 
 // Entries of a nearest list's wide and narrow candidate lists.
 struct NearestEntry {
@@ -106,17 +106,6 @@ struct NavDbState {
     // that lookups hand to Direct-To, the flight plans, SUP and TRI.
     PlanWaypoint candidates[kCandidateCapacity + 1] = {};
     int32_t candidateCount = 0;
-
-    // Ident entry on the right-hand waypoint pages. Characters are single chars; '\0' is
-    // the empty text (always entry 1 of a next-character list).
-    char entryText[kIdentSize] = {};  // entered so far, with the character under the cursor
-    char entryChar = '\0';            // the character under the cursor
-    int32_t entryColumn = 0;          // cursor position, 1 = first character
-    char nextChars[kNextCharCapacity + 1] = {};  // entries 1..nextCharCount
-    int32_t nextCharCount = 0;
-    int32_t nextCharPos = 0;                     // which entry entryChar is
-    char planChars[kNextCharCapacity + 1] = {};  // flight plan entry's list, 1..planCharCount
-    int32_t planCharCount = 0;
 
     NearestList nearestAirports{kAirportNarrowListCapacity};
     NearestList nearestVors{kNavaidNarrowListCapacity};

@@ -1,10 +1,10 @@
 #include "navdb/user_waypoints.h"
 
-#include <cstdio>
 
 #include "base/text.h"
 #include "frame/unit.h"
 #include "navdb/coordinates.h"
+#include "navdb/ident_entry.h"
 #include "navdb/records.h"
 #include "navdb/tables.h"
 
@@ -14,9 +14,13 @@ bool userWaypointTableFull(const Unit& unit) {
 
 bool CreateUserWaypoint(Unit& unit, UserWaypointPlace place) {
     NavDbState& db = unit.db;
-    char ident[kIdentSize + 2];
-    std::snprintf(ident, sizeof ident, "%s%c", db.entryText, db.entryChar);
-    if (ident[0] == '\0' || userWaypointTableFull(unit) || db.userWaypointCount < 0) return false;
+    const EnteredIdent entered = enteredIdent(unit.identEntry);
+    const char* ident = entered.text;
+    // A name is only taken once its first character stands before the cursor.
+    if (unit.identEntry.entryText[0] == '\0' || userWaypointTableFull(unit) ||
+        db.userWaypointCount < 0) {
+        return false;
+    }
 
     double latitude = unit.nav.aircraft.presentLat;
     double longitude = unit.nav.aircraft.presentLon;

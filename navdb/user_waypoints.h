@@ -7,9 +7,10 @@ struct Unit;
 
 enum class UserWaypointPlace { EnteredPosition, PresentPosition };
 
-// Appends a user waypoint named entryText + entryChar, with type text "W" and no
-// frequency, and makes it the current user waypoint. Returns false, adding nothing, when
-// the table is full or the identifier is empty.
+// Appends a user waypoint named entryText + entryChar of unit.identEntry, with type text
+// "W" and no frequency, and makes it the current user waypoint. Returns false, adding
+// nothing, when the table is full or nothing stands before the entry cursor (entryText
+// is empty).
 bool CreateUserWaypoint(Unit& unit, UserWaypointPlace place);
 
 // True when the user waypoint table has no room for another record.

@@ -30,6 +30,8 @@ const PrintField kPrintFields[] = {
     {"blankPlanIndex",     [](const Unit& u) { return wholeValue(u.fpl.blankPlanIndex); }},
     {"planCursorRow",      [](const Unit& u) { return wholeValue(u.pages.fpl.planCursorRow); }},
     {"planEditState",      [](const Unit& u) { return wholeValue(u.pages.fpl.planEditState); }},
+    {"planScrollTop",      [](const Unit& u) { return wholeValue(u.pages.fpl.planScrollTop); }},
+    {"currentUserWaypoint", [](const Unit& u) { return wholeValue(u.db.currentUserWaypoint); }},
     {"activeLastIndex",    [](const Unit& u) { return wholeValue(u.fpl.activeLastIndex); }},
     {"distanceToGo",       [](const Unit& u) { return realValue(u.nav.leg.distanceToGo); }},
     {"desiredTrack",       [](const Unit& u) { return realValue(u.nav.leg.desiredTrack); }},

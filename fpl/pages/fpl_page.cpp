@@ -9,6 +9,7 @@
 #include "frame/display.h"
 #include "frame/pages/page_table.h"
 #include "frame/unit.h"
+#include "navdb/ident_entry.h"
 
 namespace {
 
@@ -106,31 +107,31 @@ void drawCommandLine(const Unit& unit, Canvas& canvas, float x, bool blankPlan) 
 
 // The identifier field of the cursor row, which always spans five cells during an entry.
 void drawEntryField(const Unit& unit, Canvas& canvas, float x, float y, const PlanWaypoint& row) {
-    const FplState& fpl = unit.fpl;
     const int32_t blink = unit.nav.blinkPhase;
     const float boxY = y + 4.0f;
+    const IdentEntry& entry = unit.planEntry;
     if (unit.pages.fpl.confirmPending != 0) {
-        char ident[kPlanEntryMaxChars + 2];
-        enteredPlanIdent(unit, ident, sizeof ident);
-        drawFlashingCell(canvas, blink, x + kFieldBoxX, boxY, kFieldWidth, kRowBoxHeight, x + kFieldX, y, ident);
+        drawFlashingCell(canvas, blink, x + kFieldBoxX, boxY, kFieldWidth, kRowBoxHeight, x + kFieldX, y,
+                         enteredIdent(entry).text);
         return;
     }
     if (!planEntryInProgress(unit)) {
         drawInverseCell(canvas, x + kFieldBoxX, boxY, kFieldWidth, kRowBoxHeight, x + kFieldX, y, row.ident);
         return;
     }
-    const float prefixWidth = kCharWidth * static_cast<float>(std::strlen(fpl.planEntryText));
-    if (fpl.planEntryText[0] != '\0') {
+    const float prefixWidth = kCharWidth * static_cast<float>(std::strlen(entry.entryText));
+    if (entry.entryText[0] != '\0') {
         drawInverseCell(canvas, x + kFieldBoxX, boxY, prefixWidth, kRowBoxHeight, x + kFieldX, y,
-                        fpl.planEntryText);
+                        entry.entryText);
     }
     const float charX = x + kFieldX + prefixWidth;
-    if (blinkFirstHalf(blink) || fpl.planCandidateIndex == 1) {
-        drawInverseCell(canvas, charX + 2.0f, boxY, kCharWidth, kRowBoxHeight, charX, y, fpl.planEntryChar);
+    const char character[2] = {entry.entryChar, '\0'};
+    if (blinkFirstHalf(blink) || entry.nextCharPos == 1) {
+        drawInverseCell(canvas, charX + 2.0f, boxY, kCharWidth, kRowBoxHeight, charX, y, character);
     } else {
-        drawCell(canvas, charX, y, fpl.planEntryChar);
+        drawCell(canvas, charX, y, character);
     }
-    const int32_t rest = kPlanEntryMaxChars - (fpl.planEntryCount > 0 ? fpl.planEntryCount : 1);
+    const int32_t rest = kPlanEntryMaxChars - (entry.entryColumn > 0 ? entry.entryColumn : 1);
     if (rest > 0) {
         canvas.fillRect(charX + 2.0f + kCharWidth, boxY, kCharWidth * static_cast<float>(rest),
                         kRowBoxHeight, kGreen);
@@ -169,8 +170,8 @@ void drawPlan(const Unit& unit, Canvas& canvas, float x) {
             drawEntryRow(canvas, x, rowY(k + 1), i + 1, plan->waypoints[i].ident);
         }
     }
-    if (last >= 0 && (last > 0 || plan->waypoints[0].ident[0] != '\0' || editing)) {
-        if (editing && editor.planCursorRow == last) {
+    if (last >= 0) {
+        if (editing && unit.pages.fpl.planCursorRow == last) {
             drawCursorRow(unit, canvas, x, rowY(5), *plan);
         } else {
             drawEntryRow(canvas, x, rowY(5), last + 1, plan->waypoints[last].ident);

@@ -8,6 +8,7 @@
 #include "fpl/plan_store.h"
 #include "fpl/route_files.h"
 #include "frame/unit.h"
+#include "navdb/ident_entry.h"
 #include "navdb/lookup.h"
 #include "navdb/records.h"
 
@@ -31,51 +32,46 @@ char rightPageLetter(const Unit& unit) {
     }
 }
 
-// Candidate characters follow the right page's table when it restricts them.
-void buildPlanCharsFor(Unit& unit, const char* prefix) {
+// The table whose identifiers restrict the plan entry's characters.
+char planEntryLetter(const Unit& unit) {
     const char letter = rightPageLetter(unit);
-    BuildPlanChars(unit, letter != 0 ? letter : kTypeUserWaypoint, prefix);
-}
-
-void clearEntry(FplState& fpl) {
-    fpl.planEntryText[0] = '\0';
-    fpl.planEntryChar[0] = '\0';
-    fpl.planCandidateIndex = 0;
-    fpl.planEntryCount = 0;
-}
-
-void setCandidate(Unit& unit, int32_t index) {
-    FplState& fpl = unit.fpl;
-    fpl.planCandidateIndex = index;
-    fpl.planEntryChar[0] = (index >= 1 && index <= unit.db.planCharCount) ? unit.db.planChars[index] : '\0';
-    fpl.planEntryChar[1] = '\0';
+    return letter != 0 ? letter : kTypeUserWaypoint;
 }
 
 // A new entry at the cursor: empty prefix, the empty first candidate.
 void startEntry(Unit& unit) {
-    FplState& fpl = unit.fpl;
-    clearEntry(fpl);
-    buildPlanCharsFor(unit, "");
-    if (unit.db.planCharCount >= 2) {
-        setCandidate(unit, 1);
-        fpl.planEntryCount = 1;
+    IdentEntry& entry = unit.planEntry;
+    if (beginIdentEntry(unit, entry, planEntryLetter(unit))) {
+        chooseIdentChar(entry, 1);
+    } else {
+        clearIdentEntry(entry);
     }
 }
 
-// Keeps the cursor row in view; the final waypoint always shows on the bottom row.
-void scrollToCursor(FplPageState& editor) {
-    editor.planScrollTop = editor.planCursorRow >= kShownRows ? editor.planCursorRow - (kShownRows - 1) : 0;
+// Keeps the cursor row in view. The final waypoint always shows on the bottom row: with
+// the cursor on it the four rows above show the four waypoints before it (a plan built at
+// its end shows no gap), on any other row the cursor is the lowest of the four.
+void scrollToCursor(Unit& unit) {
+    FplPageState& editor = unit.pages.fpl;
+    const FplState& fpl = unit.fpl;
+    const int32_t row = editor.planCursorRow;
+    const FlightPlan* plan = fpl.store.plan(fpl.blankPlanIndex);
+    const bool onFinal = plan != nullptr && row == plan->lastIndex;
+    if (row < kShownRows) {
+        editor.planScrollTop = 0;
+    } else {
+        editor.planScrollTop = onFinal ? row - kShownRows : row - (kShownRows - 1);
+    }
 }
 
 // The editor closes: the cursor goes off and nothing of the edit stays pending.
 void closeEditor(Unit& unit) {
     FplPageState& editor = unit.pages.fpl;
-    FplState& fpl = unit.fpl;
     unit.page.leftCursorOn = 0;
     editor.planEditState = 0;
     editor.deletePending = 0;
     if (editor.confirmPending == 1) editor.confirmPending = 0;
-    clearEntry(fpl);
+    clearIdentEntry(unit.planEntry);
 }
 
 void cursorOn(Unit& unit) {
@@ -83,7 +79,7 @@ void cursorOn(Unit& unit) {
     FplState& fpl = unit.fpl;
     if (fpl.selectedPlan == 0 && unit.nav.leg.activeToIndex == kNoActiveRoute) return;
     unit.page.leftCursorOn = 1;
-    clearEntry(fpl);
+    clearIdentEntry(unit.planEntry);
     editor.deletePending = 0;
     editor.storedPlanChoice = kChoiceUse;
     if (fpl.selectedPlan == 0) {
@@ -103,10 +99,16 @@ void cursorOn(Unit& unit) {
 }
 
 void cursorOff(Unit& unit) {
+    FplPageState& editor = unit.pages.fpl;
     FplState& fpl = unit.fpl;
+    if (isBlankPlanShown(fpl) && editor.planEditState >= 2) {
+        // A changed copy of FPL 0 takes effect and FPL 0 is shown; the copy stays in the
+        // blank plan until a new plan is started there.
+        useFlightPlan(unit, PlanOrder::Forward);
+        fpl.selectedPlan = 0;
+    }
     if (isBlankPlanShown(fpl)) {
-        // A changed copy of FPL 0 takes effect; anything else built here is dropped.
-        if (unit.pages.fpl.planEditState >= 2) useFlightPlan(unit, PlanOrder::Forward);
+        // Anything else built here is dropped.
         if (FlightPlan* blank = fpl.store.plan(fpl.blankPlanIndex)) clearPlanSlot(*blank);
         fpl.selectedPlan = 0;
     }
@@ -114,12 +116,13 @@ void cursorOff(Unit& unit) {
 }
 
 void stepPlan(Unit& unit, int32_t step) {
+    FplPageState& editor = unit.pages.fpl;
     FplState& fpl = unit.fpl;
     const int32_t count = fpl.blankPlanIndex + 1;
     if (count <= 0) return;
     fpl.selectedPlan = knobStep(fpl.selectedPlan, step > 0 ? KnobTurn::Up : KnobTurn::Down, 0,
                                 count - 1, KnobEnd::Wrap);
-    unit.pages.fpl.planScrollTop = 0;
+    editor.planScrollTop = 0;
 }
 
 void storedPlanEvents(Unit& unit) {
@@ -142,57 +145,40 @@ void storedPlanEvents(Unit& unit) {
 // Outer knob towards the command line.
 void editorOuterDown(Unit& unit, FlightPlan& plan) {
     FplPageState& editor = unit.pages.fpl;
-    FplState& fpl = unit.fpl;
+    IdentEntry& entry = unit.planEntry;
     if (planEntryInProgress(unit)) {
-        const int32_t length = static_cast<int32_t>(std::strlen(fpl.planEntryText));
-        if (fpl.planEntryCount < 2 || length == 0) {
-            clearEntry(fpl);  // abandoning ends the entry, so the cursor can move again
+        if (entry.entryColumn < 2 || entry.entryText[0] == '\0') {
+            clearIdentEntry(entry);  // abandoning ends the entry, so the cursor can move again
             return;
         }
-        const char last = fpl.planEntryText[length - 1];
-        fpl.planEntryText[length - 1] = '\0';
-        buildPlanCharsFor(unit, fpl.planEntryText);
-        int32_t index = 1;
-        for (int32_t i = 1; i <= unit.db.planCharCount; ++i) {
-            if (unit.db.planChars[i] == last) {
-                index = i;
-                break;
-            }
-        }
-        setCandidate(unit, index);
-        fpl.planEntryChar[0] = last;
-        fpl.planEntryCount -= 1;
+        // The last prefix character is under the cursor again; a character the rebuilt
+        // list lacks keeps its place on the empty first candidate.
+        if (!takeBackIdentChar(unit, entry, planEntryLetter(unit))) entry.nextCharPos = 1;
+        entry.entryColumn -= 1;
         return;
     }
     // A new plan reaches "USE? INVRT?", an unchanged copy "SAVE FPL 0 ?"; a changed copy
     // is activated with CRSR and keeps the cursor on its waypoints.
     const int32_t top = editor.planEditState == 0 ? -2 : (editor.planEditState == 1 ? -1 : 0);
     if (editor.planCursorRow > top) editor.planCursorRow -= 1;
-    scrollToCursor(unit.pages.fpl);
     if (plan.lastIndex >= 1 && plan.lastIndex < kPlanWaypointCount &&
         plan.waypoints[plan.lastIndex].ident[0] == '\0') {
         plan.lastIndex -= 1;  // the empty row at the end goes away again
     }
     if (editor.planCursorRow > plan.lastIndex && editor.planCursorRow > 0) editor.planCursorRow = plan.lastIndex;
-    clearEntry(fpl);
+    scrollToCursor(unit);
+    clearIdentEntry(entry);
 }
 
 // Outer knob towards the end of the plan.
 void editorOuterUp(Unit& unit, FlightPlan& plan) {
     FplPageState& editor = unit.pages.fpl;
-    FplState& fpl = unit.fpl;
+    IdentEntry& entry = unit.planEntry;
     if (planEntryInProgress(unit)) {
-        if (fpl.planEntryCount >= kPlanEntryMaxChars || fpl.planCandidateIndex < 2) return;
-        char prefix[kPlanEntryMaxChars + 3];
-        std::snprintf(prefix, sizeof prefix, "%s%s", fpl.planEntryText, fpl.planEntryChar);
-        buildPlanCharsFor(unit, prefix);
-        if (unit.db.planCharCount < 2) {
-            buildPlanCharsFor(unit, fpl.planEntryText);  // nothing continues: stay
-            return;
-        }
-        copyField(fpl.planEntryText, prefix);
-        fpl.planEntryCount += 1;
-        setCandidate(unit, 2);
+        if (entry.entryColumn >= kPlanEntryMaxChars || entry.nextCharPos < 2) return;
+        // Nothing continues the identifier: the cursor stays.
+        if (!continueIdentList(unit, entry, planEntryLetter(unit))) return;
+        advanceIdentColumn(entry, 2);
         return;
     }
     if (editor.planCursorRow == plan.lastIndex && plan.waypoints[plan.lastIndex].ident[0] != '\0' &&
@@ -201,31 +187,29 @@ void editorOuterUp(Unit& unit, FlightPlan& plan) {
         std::memset(&plan.waypoints[plan.lastIndex], 0, sizeof(PlanWaypoint));
     }
     if (editor.planCursorRow < plan.lastIndex) editor.planCursorRow += 1;
-    scrollToCursor(unit.pages.fpl);
+    scrollToCursor(unit);
 }
 
 void editorInner(Unit& unit, int32_t step) {
     FplPageState& editor = unit.pages.fpl;
     FplState& fpl = unit.fpl;
+    IdentEntry& entry = unit.planEntry;
     if (editor.planCursorRow < 0) return;
     if (!planEntryInProgress(unit)) {
-        // The first turn opens an empty row at the cursor (an empty row is used as it is).
+        // The first turn opens an empty row at the cursor (an empty row is used as it is)
+        // and starts before the first candidate: up shows candidate 1, the empty text, and
+        // down the last one.
         const FlightPlan* plan = fpl.store.plan(fpl.blankPlanIndex);
         const bool rowIsEmpty = plan != nullptr && editor.planCursorRow <= plan->lastIndex &&
                                 plan->waypoints[editor.planCursorRow].ident[0] == '\0';
         if (!rowIsEmpty && !insertPlanWaypoint(unit, editor.planCursorRow, PlanWaypoint{})) return;
-        buildPlanCharsFor(unit, fpl.planEntryText);
-        fpl.planCandidateIndex = 1;
+        BuildEntryChars(unit, entry, planEntryLetter(unit), entry.entryText);
+        entry.nextCharPos = 0;
     }
-    const int32_t count = unit.db.planCharCount;
-    if (count < 1) return;
     // The empty first candidate can be chosen only for the first character.
-    const int32_t lowest = (fpl.planEntryCount >= 2 && count >= 2) ? 2 : 1;
-    int32_t index = fpl.planCandidateIndex + step;
-    if (index > count) index = lowest;
-    if (index < lowest) index = count;
-    setCandidate(unit, index);
-    if (fpl.planEntryCount < 1) fpl.planEntryCount = 1;
+    const int32_t lowest = (entry.entryColumn >= 2 && entry.nextCharCount >= 2) ? 2 : 1;
+    if (!stepIdentChar(entry, step, lowest)) return;
+    if (entry.entryColumn < 1) entry.entryColumn = 1;
 }
 
 void confirmWaypoint(Unit& unit) {
@@ -240,7 +224,7 @@ void confirmWaypoint(Unit& unit) {
         return;
     }
     editor.planCursorRow += 1;
-    scrollToCursor(unit.pages.fpl);
+    scrollToCursor(unit);
     startEntry(unit);
     if (editor.planEditState > 0) editor.planEditState += 1;
 }
@@ -260,8 +244,8 @@ void commandLine(Unit& unit) {
 
 void lookUpEntry(Unit& unit) {
     FplPageState& editor = unit.pages.fpl;
-    char ident[kPlanEntryMaxChars + 2];
-    enteredPlanIdent(unit, ident, sizeof ident);
+    const EnteredIdent entered = enteredIdent(unit.planEntry);
+    const char* ident = entered.text;
     if (ident[0] == '\0') return;
     const char letter = rightPageLetter(unit);
     if (letter != 0 && SelectWaypoint(unit, ident, letter)) {
@@ -269,13 +253,14 @@ void lookUpEntry(Unit& unit) {
         return;
     }
     // Not in the table shown: the SUP page offers to create a user waypoint of that name.
-    NavDbState& db = unit.db;
+    IdentEntry& sup = unit.identEntry;
     unit.page.rightPageGroup = PG_SUP;
     unit.page.rightCursorOn = 1;
-    std::snprintf(db.entryText, sizeof db.entryText, "%s", ident);
-    db.entryChar = '\0';
-    db.entryColumn = 6;
-    db.currentUserWaypoint = 0;
+    copyField(sup.entryText, ident);
+    sup.entryChar = '\0';
+    sup.entryColumn = 6;
+    unit.pages.sup.supWaypointBeforeEntry = unit.db.currentUserWaypoint;
+    unit.db.currentUserWaypoint = 0;
     unit.pages.sup.supLine = 0;
     if (editor.confirmPending == 1) editor.confirmPending = 0;
     // This ENT has done its work; the SUP page must not take it as its own.
@@ -291,7 +276,7 @@ void blankPlanEnt(Unit& unit, FlightPlan& plan) {
         if (editor.planCursorRow > plan.lastIndex) editor.planCursorRow = plan.lastIndex;
         editor.planEditState = 2;
         editor.deletePending = 0;
-        scrollToCursor(unit.pages.fpl);
+        scrollToCursor(unit);
         return;
     }
     if (editor.confirmPending != 0) {
@@ -329,18 +314,11 @@ void blankPlanEvents(Unit& unit) {
 
 }  // namespace
 
-bool planEntryInProgress(const Unit& unit) {
-    return unit.fpl.planCandidateIndex != 0 || unit.fpl.planEntryCount != 0;
-}
-
-void enteredPlanIdent(const Unit& unit, char* out, int size) {
-    std::snprintf(out, static_cast<size_t>(size), "%s%s", unit.fpl.planEntryText,
-                  unit.fpl.planEntryChar);
-}
+bool planEntryInProgress(const Unit& unit) { return identEntryInProgress(unit.planEntry); }
 
 bool supCreationOwnsEnt(const Unit& unit) {
     return unit.page.rightPageGroup == PG_SUP && unit.page.rightCursorOn == 1 &&
-           (unit.db.entryColumn >= 6 || unit.pages.sup.supLine >= 1);
+           (unit.identEntry.entryColumn >= 6 || unit.pages.sup.supLine >= 1);
 }
 
 int32_t activeRouteTopRow(const Unit& unit) {

@@ -18,9 +18,6 @@ void handleFplEvents(Unit& unit);
 // True while an identifier entry is in progress on the cursor row.
 bool planEntryInProgress(const Unit& unit);
 
-// The identifier entered so far (prefix and the character at the cursor).
-void enteredPlanIdent(const Unit& unit, char* out, int size);
-
 // True while the SUP page is creating a user waypoint (its choices or its coordinate
 // entry): ENT then belongs to the SUP page.
 bool supCreationOwnsEnt(const Unit& unit);

@@ -1,4 +1,5 @@
 // APT 3: the runway diagram, then the runway list two pairs at a time.
+#include <algorithm>
 #include <cmath>
 
 #include "frame/display.h"
@@ -37,15 +38,15 @@ PointF placePoint(const DiagramFrame& frame, double lat, double lon) {
 }
 
 // North up, the airport's centre in the middle of the page, scaled so that the two
-// farthest runway ends fit.
+// farthest runway ends fit. Every runway of the file is drawn from its threshold to its
+// far end with its own designation at the threshold; the pairing is the runway list's.
 void drawRunwayDiagram(Unit& unit, Canvas& canvas, float pageX, const AirportRecord& airport) {
     const DiagramFrame frame{airport.latitude, airport.longitude,
                              2.0 * kDiagramHalfSizePx / (airport.diagramScale + kDiagramMarginNm),
                              pageX + kDiagramCentreX, kDiagramCentreY};
     canvas.setClip(pageX, 0.0f, kPageWidth, kPageHeight);
-    for (int32_t pair = 1; pair <= airport.runwayPairCount; ++pair) {
-        const int32_t index = runwayOfPair(airport, pair);
-        if (index == 0) break;
+    const int32_t runwayCount = std::clamp(airport.runwayCount, 0, kRunwayCapacity);
+    for (int32_t index = 1; index <= runwayCount; ++index) {
         const RunwayRecord& runway = airport.runways[index];
         double farLat = 0.0;
         double farLon = 0.0;
@@ -55,7 +56,6 @@ void drawRunwayDiagram(Unit& unit, Canvas& canvas, float pageX, const AirportRec
         const PointF farEnd = placePoint(frame, farLat, farLon);
         canvas.drawLine(threshold.x, threshold.y, farEnd.x, farEnd.y, kGreen, 1.0f);
         drawCell(canvas, threshold.x, threshold.y, runway.designation, kDesignationFont);
-        drawCell(canvas, farEnd.x, farEnd.y, runway.reciprocalDesignation, kDesignationFont);
     }
     canvas.resetClip();
 }

@@ -35,4 +35,7 @@ struct SupPageState {
     int32_t supLine = 0;
     // 1 after the page refused a creation because the user waypoint table is full.
     int32_t supTableFull = 0;
+    // The user waypoint the page showed before its entry started, shown again when the
+    // entry ends without one.
+    int32_t supWaypointBeforeEntry = 0;
 };

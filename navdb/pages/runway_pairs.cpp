@@ -17,20 +17,18 @@ bool isPairRunway(const RunwayRecord& runway) {
 }
 
 // Every runway end of the airport as points: the listed thresholds and the far end of
-// each pair runway (which is where a listed reciprocal now lies as well, and the only
-// trace of the opposite end when the file lists one end only).
+// each runway (for a pair runway that is where its listed reciprocal now lies as well;
+// for a runway listed by one end only it is the only trace of the other end).
 template <typename Visit>
 void forEachRunwayEnd(const AirportRecord& airport, double magVar, Visit visit) {
     const int32_t runwayCount = std::clamp(airport.runwayCount, 0, kRunwayCapacity);
     for (int32_t i = 1; i <= runwayCount; ++i) {
         const RunwayRecord& runway = airport.runways[i];
         visit(runway.thresholdLatitude, runway.thresholdLongitude);
-        if (isPairRunway(runway)) {
-            double lat = 0.0;
-            double lon = 0.0;
-            runwayFarEnd(runway, magVar, lat, lon);
-            visit(lat, lon);
-        }
+        double lat = 0.0;
+        double lon = 0.0;
+        runwayFarEnd(runway, magVar, lat, lon);
+        visit(lat, lon);
     }
 }
 

@@ -11,6 +11,7 @@
 #include "frame/pages/page_table.h"
 #include "frame/unit.h"
 #include "navdb/coordinates.h"
+#include "navdb/ident_entry.h"
 #include "navdb/lookup.h"
 #include "navdb/records.h"
 #include "navdb/user_waypoints.h"
@@ -27,102 +28,74 @@ bool hasCurrentWaypoint(const Unit& unit) {
     return unit.db.currentUserWaypoint >= 1 && unit.db.currentUserWaypoint <= unit.db.userWaypointCount;
 }
 
-// The identifier being entered: the characters before the cursor and the one at it.
-constexpr int kEnteredIdentSize = kIdentSize + 2;
+void followPrefix(Unit& unit) { followIdentEntry(unit, unit.identEntry, kTypeUserWaypoint); }
 
-void enteredIdent(const Unit& unit, char (&out)[kEnteredIdentSize]) {
-    std::snprintf(out, sizeof out, "%s%c", unit.db.entryText, unit.db.entryChar);
-}
-
-void followPrefix(Unit& unit) {
-    char ident[kEnteredIdentSize];
-    enteredIdent(unit, ident);
-    FindByPrefix(unit, ident, kTypeUserWaypoint);
-}
-
-void appendEntryChar(NavDbState& db) {
-    const size_t length = std::strlen(db.entryText);
-    if (db.entryChar == '\0' || length + 1 >= sizeof db.entryText) return;
-    db.entryText[length] = db.entryChar;
-    db.entryText[length + 1] = '\0';
-}
-
+// The cursor goes off. An entry that ends without a user waypoint to show (abandoned, or
+// refused) brings back the one shown before it started, rather than "SUP DATA / NOT FOUND"
+// over a table that has waypoints.
 void endCreation(Unit& unit) {
     unit.pages.sup.supLine = 0;
     unit.page.rightCursorOn = 0;
+    NavDbState& db = unit.db;
+    const int32_t before = unit.pages.sup.supWaypointBeforeEntry;
+    if (!hasCurrentWaypoint(unit) && before >= 1 && before <= db.userWaypointCount) {
+        db.currentUserWaypoint = before;
+    }
 }
 
 void startEntry(Unit& unit) {
-    NavDbState& db = unit.db;
+    IdentEntry& entry = unit.identEntry;
     unit.page.rightCursorOn = 1;
     // A creation that still waits for ENT is over once a new entry starts.
     unit.pages.fpl.confirmPending = 0;
     unit.pages.sup.supLine = 0;
     unit.pages.sup.supTableFull = 0;
-    db.entryColumn = 1;
-    db.currentUserWaypoint = 1;
-    db.entryText[0] = '\0';
-    db.entryChar = '\0';
-    BuildNextChars(unit, kTypeUserWaypoint, "");
-    db.nextCharPos = 1;
-    db.entryChar = db.nextChars[1];
+    unit.pages.sup.supWaypointBeforeEntry = unit.db.currentUserWaypoint;
+    unit.db.currentUserWaypoint = 1;
+    beginIdentEntry(unit, entry, kTypeUserWaypoint);
+    chooseIdentChar(entry, 1);  // the blank: nothing entered yet
     followPrefix(unit);
 }
 
 void stepEntryChar(Unit& unit, int32_t step) {
-    NavDbState& db = unit.db;
-    const int32_t count = db.nextCharCount;
-    if (count < 1) return;
-    int32_t position = db.nextCharPos + step;
-    if (position > count) position = 1;
-    if (position < 1) position = count;
-    db.nextCharPos = position;
-    db.entryChar = db.nextChars[position];
-    followPrefix(unit);
+    // The blank (entry 1) is a choice here: it ends the identifier before the cursor.
+    if (stepIdentChar(unit.identEntry, step, 1)) followPrefix(unit);
 }
 
 void identCursorRight(Unit& unit) {
-    NavDbState& db = unit.db;
-    if (db.entryColumn >= kPresPosColumn) return;
-    if (db.entryChar == '\0' || db.entryColumn >= kLastIdentColumn) {
+    IdentEntry& entry = unit.identEntry;
+    if (entry.entryColumn >= kPresPosColumn) return;
+    if (entry.entryChar == '\0' || entry.entryColumn >= kLastIdentColumn) {
         // The identifier ends at the cursor: on to the two places to create it at.
-        if (db.entryColumn <= kLastIdentColumn) {
-            appendEntryChar(db);
-            db.entryChar = '\0';
-            db.entryColumn = kUserPosColumn;
+        if (entry.entryColumn <= kLastIdentColumn) {
+            advanceIdentColumn(entry, 0);
+            entry.entryColumn = kUserPosColumn;
         } else {
-            db.entryColumn = kPresPosColumn;
+            entry.entryColumn = kPresPosColumn;
         }
         return;
     }
-    BuildNextChars(unit, kTypeUserWaypoint, db.entryText);
-    appendEntryChar(db);
-    db.nextCharPos = 1;
-    db.entryChar = db.nextChars[1];
-    db.entryColumn += 1;
+    BuildNextChars(unit, kTypeUserWaypoint, entry.entryText);
+    advanceIdentColumn(entry, 1);
     followPrefix(unit);
 }
 
 void identCursorLeft(Unit& unit) {
-    NavDbState& db = unit.db;
-    if (db.entryColumn < 2) return;
-    const int32_t length = static_cast<int32_t>(std::strlen(db.entryText));
-    if (db.entryColumn == kPresPosColumn) {
-        db.entryColumn = kUserPosColumn;
+    IdentEntry& entry = unit.identEntry;
+    if (entry.entryColumn < 2) return;
+    const int32_t length = static_cast<int32_t>(std::strlen(entry.entryText));
+    if (entry.entryColumn == kPresPosColumn) {
+        entry.entryColumn = kUserPosColumn;
         return;
     }
-    db.entryColumn = db.entryColumn == kUserPosColumn ? (length > 0 ? length : 1) : db.entryColumn - 1;
-    if (length == 0) return;
-    // The last entered character comes back under the cursor.
-    db.entryChar = db.entryText[length - 1];
-    db.entryText[length - 1] = '\0';
-    BuildNextChars(unit, kTypeUserWaypoint, db.entryText);
-    for (int32_t i = 1; i <= db.nextCharCount; ++i) {
-        if (db.nextChars[i] == db.entryChar) {
-            db.nextCharPos = i;
-            break;
-        }
+    entry.entryColumn =
+        entry.entryColumn == kUserPosColumn ? (length > 0 ? length : 1) : entry.entryColumn - 1;
+    if (length == 0) {
+        chooseIdentChar(entry, 1);  // nothing entered: the blank stays under the cursor
+        return;
     }
+    // The last entered character comes back under the cursor.
+    takeBackIdentChar(unit, entry, kTypeUserWaypoint);
     followPrefix(unit);
 }
 
@@ -146,35 +119,36 @@ void offerCreated(Unit& unit) {
         unit.pages.fpl.confirmPending = planEditorWaiting(unit) ? 1 : 0;
     } else {
         unit.pages.fpl.confirmPending = 0;
-        unit.db.entryText[0] = '\0';
-        unit.db.entryChar = '\0';
+        unit.identEntry.entryText[0] = '\0';
+        unit.identEntry.entryChar = '\0';
     }
     endCreation(unit);
 }
 
 void identEnt(Unit& unit) {
     NavDbState& db = unit.db;
-    char ident[kEnteredIdentSize];
-    enteredIdent(unit, ident);
-    if (db.currentUserWaypoint != 0 || ident[0] == '\0') return;
+    IdentEntry& entry = unit.identEntry;
+    // Only a name that no user waypoint begins with, and only once its first character is
+    // entered (the characters before the cursor), can be created.
+    if (db.currentUserWaypoint != 0 || entry.entryText[0] == '\0') return;
     if (userWaypointTableFull(unit)) {
         unit.pages.sup.supTableFull = 1;
         return;
     }
-    if (db.entryColumn == kPresPosColumn) {
+    if (entry.entryColumn == kPresPosColumn) {
         if (CreateUserWaypoint(unit, UserWaypointPlace::PresentPosition)) offerCreated(unit);
         return;
     }
     if (db.coordinateEntry[0].choiceCount == 0) InitCoordinateLists(unit);
     unit.pages.fpl.confirmPending = 1;
     unit.pages.sup.supLine = 1;
-    db.entryColumn = 1;
+    entry.entryColumn = 1;
     for (CoordinateChoices& position : db.coordinateEntry) position.selected = 0;
 }
 
 CoordinateChoices& coordinateAtCursor(Unit& unit) {
     const int32_t first = unit.pages.sup.supLine == 1 ? kLatitudeFirstPosition : kLongitudeFirstPosition;
-    int32_t column = unit.db.entryColumn;
+    int32_t column = unit.identEntry.entryColumn;
     if (column < 1) column = 1;
     return unit.db.coordinateEntry[first + column - 1];
 }
@@ -188,21 +162,21 @@ void stepCoordinate(Unit& unit, KnobTurn turn) {
 
 void coordinateEvents(Unit& unit) {
     ControlEvents& events = unit.events;
-    NavDbState& db = unit.db;
+    IdentEntry& entry = unit.identEntry;  // entryColumn is the position within the line
     const int32_t columns = unit.pages.sup.supLine == 1 ? kLatitudeColumns : kLongitudeColumns;
     if (take(events.evtRightInnerUp)) stepCoordinate(unit, KnobTurn::Up);
     if (take(events.evtRightInnerDown)) stepCoordinate(unit, KnobTurn::Down);
     if (take(events.evtRightOuterUp)) {
-        db.entryColumn = knobStep(db.entryColumn, KnobTurn::Up, 1, columns, KnobEnd::Stop);
+        entry.entryColumn = knobStep(entry.entryColumn, KnobTurn::Up, 1, columns, KnobEnd::Stop);
     }
     if (take(events.evtRightOuterDown)) {
-        db.entryColumn = knobStep(db.entryColumn, KnobTurn::Down, 1, columns, KnobEnd::Stop);
+        entry.entryColumn = knobStep(entry.entryColumn, KnobTurn::Down, 1, columns, KnobEnd::Stop);
     }
     if (!take(events.evtEnt)) return;
     if (unit.pages.sup.supLine == 1) {
         unit.pages.fpl.confirmPending = 2;
         unit.pages.sup.supLine = 2;
-        db.entryColumn = 1;
+        entry.entryColumn = 1;
     } else if (CreateUserWaypoint(unit, UserWaypointPlace::EnteredPosition)) {
         offerCreated(unit);
     } else {
@@ -243,7 +217,9 @@ void handleSupEvents(Unit& unit) {
     const bool outerUp = take(events.evtRightOuterUp);
     const bool outerDown = take(events.evtRightOuterDown);
     if (innerUp || innerDown || outerUp || outerDown) unit.pages.sup.supTableFull = 0;
-    if (db.entryColumn <= kLastIdentColumn) {
+    // On "USER POS?" and "PRES POS?" there is no character to change: a step there would
+    // add a stray character after the name, so the inner knob does nothing.
+    if (unit.identEntry.entryColumn <= kLastIdentColumn) {
         if (innerUp) stepEntryChar(unit, +1);
         if (innerDown) stepEntryChar(unit, -1);
     }
@@ -260,13 +236,12 @@ void drawIdentRow(const Unit& unit, Canvas& canvas, float x) {
         drawCell(canvas, x + 5.0f, rowY(0), formatCell(" %s", db.userWaypoints[db.currentUserWaypoint].ident).text);
         return;
     }
-    char ident[kEnteredIdentSize];
-    enteredIdent(unit, ident);
-    drawCell(canvas, x + 5.0f, rowY(0), formatCell(" %s", ident).text);
-    if (db.entryColumn >= 1 && db.entryColumn <= kLastIdentColumn && unit.pages.sup.supLine == 0) {
-        const float cellX = x + 5.0f + kCharWidth * static_cast<float>(db.entryColumn);
-        const char cell[2] = {db.entryChar, '\0'};
-        drawInverseCell(canvas, cellX + 2.0f, rowBoxY(0), kCharWidth, kRowBoxHeight, cellX, rowY(0), cell);
+    const IdentEntry& entry = unit.identEntry;
+    drawCell(canvas, x + 5.0f, rowY(0), formatCell(" %s", enteredIdent(entry).text).text);
+    if (entry.entryColumn >= 1 && entry.entryColumn <= kLastIdentColumn && unit.pages.sup.supLine == 0) {
+        const float cellX = x + 5.0f + kCharWidth * static_cast<float>(entry.entryColumn);
+        const char cell[2] = {entry.entryChar, '\0'};
+        drawInverseCell(canvas, cellX, rowBoxY(0), kCharWidth, kRowBoxHeight, cellX, rowY(0), cell);
     }
 }
 
@@ -294,8 +269,8 @@ void drawCoordinateLine(const Unit& unit, Canvas& canvas, float x, int32_t line,
     for (int i = 0; i < 11; ++i) {
         const char cell[2] = {text[i], '\0'};
         const float cellX = left + kCharWidth * static_cast<float>(i);
-        const bool atCursor = editing && i == cells[unit.db.entryColumn >= 1 && unit.db.entryColumn <= columns
-                                                       ? unit.db.entryColumn - 1 : 0];
+        const int32_t column = unit.identEntry.entryColumn;
+        const bool atCursor = editing && i == cells[column >= 1 && column <= columns ? column - 1 : 0];
         if (atCursor && !blinkFirstHalf(unit.nav.blinkPhase)) {
             drawCell(canvas, cellX, y, cell);
         } else if (editing) {
@@ -307,7 +282,7 @@ void drawCoordinateLine(const Unit& unit, Canvas& canvas, float x, int32_t line,
 }
 
 void drawCreationChoices(const Unit& unit, Canvas& canvas, float x) {
-    const int32_t column = unit.db.entryColumn;
+    const int32_t column = unit.identEntry.entryColumn;
     drawCell(canvas, x + 10.0f, rowY(2), unit.pages.sup.supTableFull == 1 ? "TABLE FULL" : "CREATE NEW");
     drawCell(canvas, x + 10.0f, rowY(3), "WPT AT:");
     if (column == kUserPosColumn) {

@@ -26,12 +26,12 @@ void drawIdentRow(const Unit& unit, Canvas& canvas, float pageX, const char* ide
                   int32_t entryShown) {
     const CellText cell = formatCell(" %s", ident);
     drawCell(canvas, pageX + kIdentColumn, rowTop(1), cell.text);
-    const NavDbState& db = unit.db;
-    if (entryShown == 0 || db.entryColumn < 1 || db.entryChar == '\0') return;
+    const IdentEntry& entry = unit.identEntry;
+    if (entryShown == 0 || entry.entryColumn < 1 || entry.entryChar == '\0') return;
     // The cell begins with a blank, so character position k of the identifier is the
     // k-th 16-unit position after the first.
-    const float boxX = pageX + kIdentColumn + kCharWidth * static_cast<float>(db.entryColumn);
-    const char character[2] = {db.entryChar, '\0'};
+    const float boxX = pageX + kIdentColumn + kCharWidth * static_cast<float>(entry.entryColumn);
+    const char character[2] = {entry.entryChar, '\0'};
     drawInverseCell(canvas, boxX, rowBoxY(0), kCharWidth, kRowBoxHeight, boxX, rowTop(1),
                     character);
 }

@@ -55,7 +55,7 @@ inline void setActiveRoute(Unit& unit, const std::vector<std::string>& idents) {
 
 // A waypoint as "IDENT,TYPE,FREQUENCY,LAT,LON", with the five decimals a route file keeps.
 inline std::string describe(const PlanWaypoint& w) {
-    char text[96];
+    char text[2 * kPlanIdentSize + 64];
     std::snprintf(text, sizeof text, "%s,%s,%s,%.5f,%.5f", w.ident, w.type, w.frequency,
                   w.latitude, w.longitude);
     return text;

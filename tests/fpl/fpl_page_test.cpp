@@ -2,6 +2,7 @@
 // a new plan, saving FPL 0 and creating an unknown waypoint on the SUP page.
 #include <gtest/gtest.h>
 
+#include "fpl/pages/plan_editor.h"
 #include "fpl/route_files.h"
 #include "fpl_fixture.h"
 #include "tests/support/test_bench.h"
@@ -110,7 +111,7 @@ TEST(FplPage, BuildsANewPlanInAFiveCellEntryField) {
     f.press("li-");  // the blank plan
     f.press("lcrsr");
     f.press("li-");  // from the empty first candidate down to the last: Z
-    EXPECT_STREQ(f.unit().fpl.planEntryChar, "Z");
+    EXPECT_EQ(f.unit().planEntry.entryChar, 'Z');
     float blankWidth = 0.0f;  // behind the character, four blank inverse cells
     for (const DrawItem& item : f.bench.canvas().items()) {
         const bool behind = item.x == 71.0f + 16.0f && item.y == 124.0f;
@@ -126,7 +127,7 @@ TEST(FplPage, BuildsANewPlanInAFiveCellEntryField) {
     f.press("ent", 2);
     EXPECT_EQ(planIdents(f.plan(3)), (Idents{"Z", "Y", ""}));
     f.press("lo-");  // abandons the new entry: the cursor can move again
-    EXPECT_EQ(f.unit().fpl.planEntryCount, 0);
+    EXPECT_EQ(f.unit().planEntry.entryColumn, 0);
     f.press("lo-", 3);  // row 1, row 0 (the empty row goes), the USE? line
     EXPECT_EQ(f.unit().pages.fpl.planCursorRow, -1);
     EXPECT_EQ(planIdents(f.plan(3)), (Idents{"Z", "Y"}));
@@ -156,6 +157,95 @@ TEST(FplPage, UnknownIdentifierIsCreatedOnSupBeforeItIsInserted) {
     EXPECT_EQ(planIdents(f.plan(3)), (Idents{""}));
     f.press("ent");
     EXPECT_EQ(planRows(f.plan(3)).front(), "X,W,,47.50000,-122.30000");
+}
+
+// A plan built at its end keeps four waypoints above the cursor on the final row; away
+// from the final row the cursor is the lowest of the four rows.
+TEST(FplPage, PlanBuiltAtItsEndShowsFourWaypointsAboveTheCursor) {
+    FplBench f;
+    f.press("li-");
+    f.press("lcrsr");
+    struct Step {
+        const char* presses;  // "Z"/"Y": enter that airport with two ENTs; "-"/"+": outer knob
+        int32_t cursorRow;
+        const char* rows;  // left rows 1 to 5 (y 24 to 120) joined by "|"
+    };
+    const Step steps[] = {
+        {"ZYZY", 4, "  1:Z|  2:Y|  3:Z|  4:Y|  5:"},
+        {"Z", 5, "  2:Y|  3:Z|  4:Y|  5:Z|  6:"},
+        {"Y", 6, "  3:Z|  4:Y|  5:Z|  6:Y|  7:"},
+        {"--", 5, "  2:Y|  3:Z|  4:Y|  5:Z|  6:Y"},  // abandon, then up: the empty row goes
+        {"-", 4, "  2:Y|  3:Z|  4:Y|  5:Z|  6:Y"},   // not the final row: the lowest of four
+        {"++", 6, "  3:Z|  4:Y|  5:Z|  6:Y|  7:"},  // past the final row: an empty one again
+    };
+    for (const Step& step : steps) {
+        for (const char* c = step.presses; *c != '\0'; ++c) {
+            if (*c == '-' || *c == '+') {
+                f.press(*c == '-' ? "lo-" : "lo+");
+                continue;
+            }
+            f.press("li-", *c == 'Z' ? 1 : 2);
+            f.press("ent", 2);
+        }
+        SCOPED_TRACE(step.presses);
+        EXPECT_EQ(f.unit().pages.fpl.planCursorRow, step.cursorRow);
+        std::string rows = f.left(1);
+        for (int k = 2; k <= 5; ++k) rows += "|" + f.left(k);
+        EXPECT_EQ(rows, step.rows) << f.bench.dump();
+    }
+}
+
+// The first inner-knob turn on a row without an entry opens the row on candidate 1, the
+// empty text, when turned up, and on the last candidate when turned down.
+TEST(FplPage, FirstInnerTurnOnARowStartsBeforeTheFirstCandidate) {
+    struct Case {
+        const char* knob;
+        int turns;
+        const char* cursorRow;  // the cursor row as drawn: the final row, at y 120
+    };
+    for (const Case& c : {Case{"li+", 1, "  1:"}, Case{"li+", 2, "  1:0"}, Case{"li+", 12, "  1:A"},
+                          Case{"li-", 1, "  1:Z"}, Case{"li-", 2, "  1:Y"}}) {
+        SCOPED_TRACE(std::string(c.knob) + " x" + std::to_string(c.turns));
+        FplBench f;
+        f.press("li-");
+        f.press("lcrsr");
+        f.press("lo-");  // the entry the cursor opened is abandoned: no entry on the row
+        ASSERT_FALSE(planEntryInProgress(f.unit()));
+        f.press(c.knob, c.turns);
+        EXPECT_EQ(f.left(5), c.cursorRow) << f.bench.dump();
+    }
+}
+
+// The blank plan always shows its final row; a changed copy of FPL 0 activated with CRSR
+// stays in the blank plan, which a new plan started there clears.
+TEST(FplPage, BlankPlanShowsItsFinalRowAndKeepsAnActivatedCopy) {
+    FplBench f;
+    struct Step {
+        const char* presses;  // space-separated
+        int32_t selectedPlan;
+        const char* rows;  // left rows 0 to 5 joined by "|"
+    };
+    const Step steps[] = {
+        {"li-", 3, "LOAD FPL 0?|||||  1:"},
+        {"li+ li+ li+ lcrsr ent", 0, "  1:AAA|  2:BBB|  3:CCC|||"},  // FPL 2 activated
+        {"lcrsr lo+ clr ent lcrsr", 0, "  1:AAA|  2:CCC||||"},       // BBB deleted, activated
+        {"li-", 3, "LOAD FPL 0?|  1:AAA||||  2:CCC"},                 // the copy stays
+        {"lcrsr lcrsr", 0, "  1:AAA|  2:CCC||||"},                    // a new plan, dropped
+        {"li-", 3, "LOAD FPL 0?|||||  1:"},
+    };
+    for (const Step& step : steps) {
+        std::string presses = step.presses;
+        for (size_t start = 0; start < presses.size();) {
+            const size_t end = std::min(presses.find(' ', start), presses.size());
+            f.press(presses.substr(start, end - start).c_str());
+            start = end + 1;
+        }
+        SCOPED_TRACE(step.presses);
+        EXPECT_EQ(f.unit().fpl.selectedPlan, step.selectedPlan);
+        std::string rows = f.left(0);
+        for (int k = 1; k <= 5; ++k) rows += "|" + f.left(k);
+        EXPECT_EQ(rows, step.rows) << f.bench.dump();
+    }
 }
 
 // The middle y of the filled triangle drawn on the left page, or -1 when there is none.

@@ -45,15 +45,23 @@ TEST(PlnImport, TaggedFormInUtf8AndCodePage1252) {
     }
 }
 
+// The identifiers stand in the first field when the first waypoint's value begins with
+// the departure identifier, which a file without a departure line leaves empty.
 TEST(PlnImport, LineFormWithIdentifiersInFirstOrSecondField) {
     const char* waypoints[][2] = {{"KSEA", "A, N47* 26.98', W122* 18.57', +000433.00"},
                                   {"SEA", "V, N47* 26.10', W122* 18.58', +000000.00"},
                                   {"BTG", "N, N45* 45.00', W122* 35.30', +000000.00"},
                                   {"KPDX", "A, N45* 35.32', W122* 35.82', +000030.00"}};
-    for (bool second : {false, true}) {
-        SCOPED_TRACE(second ? "second field" : "first field");
-        std::string text =
-            "[flightplan]\r\ndeparture_id=KSEA, N47* 26.98', W122* 18.57', +000433.00\r\n";
+    struct Case {
+        bool second;
+        bool departureLine;
+    };
+    for (const Case& c : {Case{false, true}, Case{true, true}, Case{false, false}}) {
+        const bool second = c.second;
+        SCOPED_TRACE(std::string(second ? "second field" : "first field") +
+                     (c.departureLine ? "" : ", no departure line"));
+        std::string text = "[flightplan]\r\n";
+        if (c.departureLine) text += "departure_id=KSEA, N47* 26.98', W122* 18.57', +000433.00\r\n";
         for (int i = 0; i < 4; ++i) {
             const std::string id = waypoints[i][0];
             const std::string ids = second ? ", " + id + ", , " + id : id;

@@ -20,15 +20,14 @@ const char* kThreeWaypoints =
 const Rows kThreeRows = {"KSEA,APT,,47.44944,-122.30944", "SEA,VOR,116.80,47.43500,-122.30972",
                          "KPDX,APT,,45.58861,-122.59694"};
 
-TEST(RouteLine, ReadsColumnsCutsLongFieldsAndSkipsBlankLines) {
+TEST(RouteLine, ReadsColumnsAndSkipsBlankLines) {
     struct Case {
         const char* line;
         const char* row;  // nullptr: no waypoint
     };
-    // Text that is no number reads as 0, "---" is no frequency, long identifiers are cut.
+    // Text that is no number reads as 0, "---" is no frequency.
     for (const Case& c : {Case{"X1 abc 5x APT -", "X1,APT,-,0.00000,5.00000"},
                           Case{"X1 1 2 APT ---", "X1,APT,,1.00000,2.00000"},
-                          Case{"ABCDEFGHIJKLMNOPQRSTUVWXYZ 1 2", "ABCDEFGHIJKLMNO,,,1.00000,2.00000"},
                           Case{" \t ", nullptr}}) {
         SCOPED_TRACE(c.line);
         PlanWaypoint w{};
@@ -44,6 +43,46 @@ TEST(RouteLine, ReadsColumnsCutsLongFieldsAndSkipsBlankLines) {
     EXPECT_STREQ(w.column7Text, "extra7");
     EXPECT_EQ((std::array{w.reservedValue1, w.reservedValue2, w.reservedValue3}),
               (std::array{-999.0, -999.0, -1.0}));
+}
+
+// Identifiers and frequencies longer than the unit's own are kept whole, up to a whole
+// route file line, and a plan read and saved again writes them unchanged.
+TEST(RouteFileLoad, LongIdentifiersAndFrequenciesSurviveLoadAndSave) {
+    const std::string longest(kRouteLineMaxChars - 4, 'L');  // "L...L 1 2"
+    struct Case {
+        std::string line;
+        std::string ident;
+        std::string frequency;
+    };
+    const Case cases[] = {
+        {"ABCDEFGHIJKLMNOPQRSTUVWXYZ 47 -122 INT", "ABCDEFGHIJKLMNOPQRSTUVWXYZ", ""},
+        {"OLM 46.97 -122.90 VOR 113.400000001", "OLM", "113.400000001"},
+        {"LONG_NAMED_FIX_OF_A_HAND_MADE_FILE 46 -121 WPT 122.8-OR-123.05", "LONG_NAMED_FIX_OF_A_HAND_MADE_FILE",
+         "122.8-OR-123.05"},
+        {longest + " 1 2", longest, ""},
+    };
+    FplFixture f;
+    std::string file = "[FlightPlan]\r\n";
+    for (const Case& c : cases) file += c.line + "\r\n";
+    f.writePlan("long.rte", file);
+    scanFlightPlanFolder(*f.unit);
+    ASSERT_EQ(f.unit->fpl.blankPlanIndex, 3);
+    const FlightPlan& loaded = f.plan(2);
+    for (int i = 0; i < 4; ++i) {
+        SCOPED_TRACE(cases[i].line);
+        EXPECT_EQ(loaded.waypoints[i].ident, cases[i].ident);
+        EXPECT_EQ(loaded.waypoints[i].frequency, cases[i].frequency);
+        f.unit->fpl.activeRoute.waypoints[i] = loaded.waypoints[i];
+    }
+    f.unit->fpl.activeLastIndex = 3;
+    ASSERT_EQ(saveRouteFile(*f.unit), SaveResult::Saved);
+
+    FplFixture g;
+    g.setRoot(f.unit->rootFolder);
+    scanFlightPlanFolder(*g.unit);
+    ASSERT_EQ(g.unit->fpl.blankPlanIndex, 4);
+    EXPECT_EQ(planRows(g.plan(2)), planRows(loaded));  // the saved copy
+    EXPECT_EQ(planRows(g.plan(3)), planRows(loaded));  // the hand-made file
 }
 
 TEST(RouteFileLoad, CommentsBlankLinesSectionCaseAndLineEndsReadAlike) {
@@ -99,6 +138,23 @@ TEST(FolderScan, ListsRouteAndPlanFilesInNameOrder) {
     EXPECT_EQ(planRows(f.plan(4)),
               (Rows{"KSEA,APT,,47.44967,-122.30950", "KPDX,APT,,45.58867,-122.59700"}));
     EXPECT_EQ(planIdents(f.plan(5)), (Rows{""}));
+}
+
+// Every name the file system allows is listed, up to its 255 characters.
+TEST(FolderScan, ListsLongFileNames) {
+    FplFixture f;
+    Rows names;
+    for (const auto& [letter, length] : {std::pair{'a', 63}, {'b', 64}, {'c', 128}, {'d', 255}}) {
+        names.push_back(std::string(static_cast<size_t>(length) - 4, letter) + ".rte");
+        f.writePlan(names.back(), kThreeWaypoints);
+    }
+    scanFlightPlanFolder(*f.unit);
+    ASSERT_EQ(f.unit->fpl.blankPlanIndex, 6);
+    for (int i = 0; i < 4; ++i) {
+        SCOPED_TRACE(names[static_cast<size_t>(i)].size());
+        EXPECT_EQ(f.plan(2 + i).name, names[static_cast<size_t>(i)]);
+        EXPECT_EQ(planRows(f.plan(2 + i)), kThreeRows);
+    }
 }
 
 TEST(FolderScan, StopsAfter197Files) {

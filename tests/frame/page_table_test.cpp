@@ -57,9 +57,9 @@ struct EntBench {
         Unit& unit = bench.unit();
         unit.page.rightPageGroup = PG_SUP;
         unit.page.rightCursorOn = 1;
-        std::strcpy(unit.db.entryText, "Q");
-        unit.db.entryChar = '\0';
-        unit.db.entryColumn = 2;
+        std::strcpy(unit.identEntry.entryText, "Q");
+        unit.identEntry.entryChar = '\0';
+        unit.identEntry.entryColumn = 2;
         unit.db.currentUserWaypoint = 0;
     }
 };

@@ -151,7 +151,7 @@ TEST_F(AptPageTest, SingleRunwayGetsItsListViewAndDiagram) {
     EXPECT_EQ(label(), "APT+3");
 
     // One line through the page centre, its length the runway at the diagram's scale,
-    // with the designations at its ends.
+    // with its designation at its threshold and none at its far end.
     const RecordingCanvas& canvas = bench.canvas();
     int lines = 0;
     for (const DrawItem& item : canvas.items()) {
@@ -167,7 +167,7 @@ TEST_F(AptPageTest, SingleRunwayGetsItsListViewAndDiagram) {
         EXPECT_NEAR((item.y + item.y2) / 2.0, 72.0, 0.5);
         EXPECT_LT(item.y2, item.y) << "runway 04 runs north-east from its threshold";
         EXPECT_EQ(bench.textAt(item.x, item.y), "04");
-        EXPECT_EQ(bench.textAt(item.x2, item.y2), "22");
+        EXPECT_EQ(bench.textAt(item.x2, item.y2), "");
     }
     EXPECT_EQ(lines, 1) << bench.dump();
 
@@ -236,6 +236,41 @@ TEST_F(AptPageTest, CursorStartsIdentifierEntryWithTheCharacterInverse) {
     bench.press("rcrsr");
     EXPECT_EQ(bench.unit().page.rightCursorOn, 0);
     EXPECT_EQ(row(0), " KMIX");
+}
+
+// The diagram draws every runway of the file, from its threshold to its far end, with
+// its own designation at the threshold: a runway listed by one end only, whatever its
+// number, and ends that are not each other's reciprocal draw as they are listed.
+TEST(AptDiagram, DrawsEveryListedRunwayWithItsOwnDesignation) {
+    struct Case {
+        const char* runways;
+        const char* labels;  // every designation the diagram writes, in drawing order
+    };
+    for (const Case& c : {Case{"27_5000_40.0_-79.99_270", "27"},
+                          Case{"14_6000_41.0_-80.0_140 35_5000_40.99_-80.01_350", "14 35"},
+                          Case{"09_5000_42.0_-80.01_90 27_5000_42.0_-79.99_270", "09 27"}}) {
+        SCOPED_TRACE(c.runways);
+        TestBench bench;
+        bench.root().write(kNavdata + "apts.txt", std::string("KDIA DIAGRAM 10 40.0 -80.0 ") +
+                                                      c.runways + "\n");
+        bench.powerOnAndSkipSelfTest();
+        bench.unit().page.rightPageGroup = PG_APT;
+        bench.press("ri+");
+        bench.press("ri+");  // APT 3, the diagram
+        std::string labels;
+        int lines = 0;
+        for (const DrawItem& item : bench.canvas().items()) {
+            const bool inPage = item.x > 186.0f && item.y < 150.0f;
+            if (item.kind == DrawKind::Text && inPage && item.fontSizePx < 20.0f) {
+                labels += (labels.empty() ? "" : " ") + std::string(item.text);
+            }
+            if (item.kind != DrawKind::Line || !inPage || item.x2 <= 186.0f) continue;
+            ++lines;
+            EXPECT_NE(bench.textAt(item.x, item.y), "") << "a designation at the threshold";
+        }
+        EXPECT_EQ(labels, c.labels) << bench.dump();
+        EXPECT_EQ(lines, static_cast<int>((std::strlen(c.labels) + 1) / 3));
+    }
 }
 
 }  // namespace

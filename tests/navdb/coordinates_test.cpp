@@ -65,6 +65,10 @@ TEST(Coordinates, ParsesEnteredTexts) {
         {"S33:52:05", "E151:10:63", 33.0 + 52.05 / 60.0, 151.0 + 10.63 / 60.0},
         {"N5_:__:__", "W__:3_:__", 5.0, 0.05},  // placeholders
         {"N", "", 0.0, 0.0},                    // short texts read what is there
+        // Leading placeholders read as 0 and the digits after them count.
+        {"N_5:_3:_1", "W_95:30:00", 5.0 + 3.01 / 60.0, 95.5},
+        {"S__:__:__", "E__5:_0:5_", 0.0, 5.0 + 0.05 / 60.0},
+        {"N__:_5:__", "W_5_:30:00", 5.0 / 60.0, 5.5},
     };
     for (const auto& c : cases) {
         double lat = -1.0;

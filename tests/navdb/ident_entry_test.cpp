@@ -8,9 +8,12 @@
 
 namespace {
 
-class IdentEntry : public ::testing::Test {
+// The identifier entered so far, the character under the cursor included.
+std::string entered(const Unit& unit) { return enteredIdent(unit.identEntry).text; }
+
+class WaypointIdentEntry : public ::testing::Test {
 protected:
-    IdentEntry() : unit_(std::make_unique<Unit>()), unit(*unit_) {
+    WaypointIdentEntry() : unit_(std::make_unique<Unit>()), unit(*unit_) {
         for (const char* ident : {"BIG", "BNN", "BPK", "CPT", "DET", "DTY"}) {
             addWaypoint(unit.db, kTypeVor, makeWaypoint(ident, 0, 0, "VOR"));
         }
@@ -20,25 +23,25 @@ protected:
     Unit& unit;
 };
 
-TEST_F(IdentEntry, StartsOnTheFirstCharacterAndWrapsPastTheEmptyEntry) {
+TEST_F(WaypointIdentEntry, StartsOnTheFirstCharacterAndWrapsPastTheEmptyEntry) {
     unit.db.currentVor = 5;
     unit.events.evtRightCrsr = 1;
     EXPECT_TRUE(handleIdentEntryEvents(unit, kTypeVor));
     EXPECT_EQ(unit.page.rightCursorOn, 1);
     EXPECT_EQ(unit.events.evtRightCrsr, 0);
-    EXPECT_STREQ(unit.db.entryText, "B");
-    EXPECT_EQ(unit.db.entryColumn, 1);
+    EXPECT_EQ(entered(unit), "B");
+    EXPECT_EQ(unit.identEntry.entryColumn, 1);
     EXPECT_STREQ(currentIdent(), "BIG");
 
     identEntryNextChar(unit, kTypeVor);  // list: empty, B, C, D
-    EXPECT_STREQ(unit.db.entryText, "C");
+    EXPECT_EQ(entered(unit), "C");
     EXPECT_STREQ(currentIdent(), "CPT");
     identEntryNextChar(unit, kTypeVor);
     identEntryNextChar(unit, kTypeVor);  // past the last: position 2, never the empty entry
-    EXPECT_EQ(unit.db.nextCharPos, 2);
-    EXPECT_STREQ(unit.db.entryText, "B");
+    EXPECT_EQ(unit.identEntry.nextCharPos, 2);
+    EXPECT_EQ(entered(unit), "B");
     identEntryPreviousChar(unit, kTypeVor);  // below position 2: the last entry
-    EXPECT_STREQ(unit.db.entryText, "D");
+    EXPECT_EQ(entered(unit), "D");
     EXPECT_STREQ(currentIdent(), "DET");
 
     unit.events.evtRightCrsr = 1;  // cursor off keeps the record
@@ -47,44 +50,44 @@ TEST_F(IdentEntry, StartsOnTheFirstCharacterAndWrapsPastTheEmptyEntry) {
     EXPECT_STREQ(currentIdent(), "DET");
 }
 
-TEST_F(IdentEntry, CursorMovesRightOnlyWhereAnIdentifierContinues) {
+TEST_F(WaypointIdentEntry, CursorMovesRightOnlyWhereAnIdentifierContinues) {
     startIdentEntry(unit, kTypeVor);
     identEntryCursorRight(unit, kTypeVor);  // B -> BI (list: empty, I, N, P)
-    EXPECT_STREQ(unit.db.entryText, "BI");
-    EXPECT_EQ(unit.db.entryColumn, 2);
+    EXPECT_EQ(entered(unit), "BI");
+    EXPECT_EQ(unit.identEntry.entryColumn, 2);
     identEntryNextChar(unit, kTypeVor);
     identEntryNextChar(unit, kTypeVor);
-    EXPECT_STREQ(unit.db.entryText, "BP");
+    EXPECT_EQ(entered(unit), "BP");
     EXPECT_STREQ(currentIdent(), "BPK");
     identEntryCursorRight(unit, kTypeVor);
-    EXPECT_STREQ(unit.db.entryText, "BPK");
+    EXPECT_EQ(entered(unit), "BPK");
     identEntryCursorRight(unit, kTypeVor);  // nothing continues BPK: nothing changes
-    EXPECT_STREQ(unit.db.entryText, "BPK");
-    EXPECT_EQ(unit.db.entryColumn, 3);
-    EXPECT_EQ(unit.db.nextCharCount, 2);
-    EXPECT_EQ(unit.db.nextChars[2], 'K');
+    EXPECT_EQ(entered(unit), "BPK");
+    EXPECT_EQ(unit.identEntry.entryColumn, 3);
+    EXPECT_EQ(unit.identEntry.nextCharCount, 2);
+    EXPECT_EQ(unit.identEntry.nextChars[2], 'K');
 
     identEntryCursorLeft(unit, kTypeVor);  // back to the P of BP, found in its list
-    EXPECT_STREQ(unit.db.entryText, "BP");
-    EXPECT_EQ(unit.db.entryChar, 'P');
-    EXPECT_EQ(unit.db.nextCharPos, 4);
+    EXPECT_EQ(entered(unit), "BP");
+    EXPECT_EQ(unit.identEntry.entryChar, 'P');
+    EXPECT_EQ(unit.identEntry.nextCharPos, 4);
     identEntryPreviousChar(unit, kTypeVor);
     EXPECT_STREQ(currentIdent(), "BNN");
     identEntryCursorLeft(unit, kTypeVor);
     identEntryCursorLeft(unit, kTypeVor);  // column 1: nothing happens
-    EXPECT_STREQ(unit.db.entryText, "B");
-    EXPECT_EQ(unit.db.entryColumn, 1);
+    EXPECT_EQ(entered(unit), "B");
+    EXPECT_EQ(unit.identEntry.entryColumn, 1);
 }
 
 TEST(IdentEntryEmptyTable, KnobsDoNothingWithoutCharacters) {
     auto unit = std::make_unique<Unit>();
     startIdentEntry(*unit, kTypeNdb);
-    EXPECT_STREQ(unit->db.entryText, "");
+    EXPECT_EQ(entered(*unit), "");
     identEntryNextChar(*unit, kTypeNdb);
     identEntryPreviousChar(*unit, kTypeNdb);
     identEntryCursorRight(*unit, kTypeNdb);
-    EXPECT_STREQ(unit->db.entryText, "");
-    EXPECT_EQ(unit->db.entryChar, '\0');
+    EXPECT_EQ(entered(*unit), "");
+    EXPECT_EQ(unit->identEntry.entryChar, '\0');
 }
 
 }  // namespace

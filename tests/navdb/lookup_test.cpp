@@ -18,7 +18,12 @@ protected:
         for (int i = 1; i <= count; ++i) text += list[i] == '\0' ? '_' : list[i];
         return text;
     }
-    std::string nextChars() const { return listText(unit.db.nextChars, unit.db.nextCharCount); }
+    std::string nextChars() const {
+        return listText(unit.identEntry.nextChars, unit.identEntry.nextCharCount);
+    }
+    std::string planChars() const {
+        return listText(unit.planEntry.nextChars, unit.planEntry.nextCharCount);
+    }
     std::unique_ptr<Unit> unit_;
     Unit& unit;
 };
@@ -83,7 +88,7 @@ TEST_F(Lookup, SelectedWaypointFromEachKind) {
     EXPECT_EQ(selected.reservedValue1, 0.0);
     EXPECT_STREQ(selected.column6Text, "");
 
-    copyField(unit.db.entryText, "HERE");
+    copyField(unit.identEntry.entryText, "HERE");
     unit.nav.aircraft.presentLat = 12.5;
     unit.nav.aircraft.presentLon = -7.25;
     LoadSelectedWaypoint(unit, kTypePresentPosition);
@@ -147,7 +152,7 @@ TEST_F(Lookup, NextCharactersFullSetAndFiftyEntryLimit) {
     BuildNextChars(unit, kTypeUserWaypoint, "ANY");
     EXPECT_EQ(nextChars(), fullSet);
     BuildPlanChars(unit, kTypeAirport, "");  // only intersections restrict plan entry
-    EXPECT_EQ(listText(unit.db.planChars, unit.db.planCharCount), fullSet);
+    EXPECT_EQ(planChars(), fullSet);
 
     const std::string alternating = "ABABABABABABABABABABABABABABABABABABABABABABABABABABABAB";
     for (char c : alternating) {
@@ -155,8 +160,7 @@ TEST_F(Lookup, NextCharactersFullSetAndFiftyEntryLimit) {
         addWaypoint(unit.db, kTypeIntersection, makeWaypoint(ident));
     }
     BuildPlanChars(unit, kTypeIntersection, "Z");
-    EXPECT_EQ(listText(unit.db.planChars, unit.db.planCharCount),
-              std::string("_").append(alternating, 0, 49));
+    EXPECT_EQ(planChars(), "_" + alternating.substr(0, 49));
 }
 
 }  // namespace

@@ -59,9 +59,11 @@ TEST(RunwayPairs, PairsAreTheLowEndsInFileOrderWithFarEndsOnTheirReciprocals) {
     AirportRecord airport{};
     airport.latitude = 10.0;
     airport.longitude = 10.0;
-    airport.runways[1] = runway("27", 5.0, 5.0, 270.0, 6076);  // threshold far off in the file
-    airport.runways[2] = runway("09", 0.0, 0.0, 80.0, 6076);   // 1 NM east with 10 deg E var
-    airport.runways[3] = runway("36", 0.0, 0.0, 360.0, 6076);  // no low end listed
+    // The 27 and the 36 have no length, so that their far ends are their thresholds and
+    // the box round all runway ends is the pair's.
+    airport.runways[1] = runway("27", 5.0, 5.0, 270.0, 0);  // threshold far off in the file
+    airport.runways[2] = runway("09", 0.0, 0.0, 80.0, 6076);  // 1 NM east with 10 deg E var
+    airport.runways[3] = runway("36", 0.0, 0.0, 360.0, 0);  // no low end listed
     airport.runwayCount = 3;
 
     prepareRunwayPairs(airport, 10.0);
