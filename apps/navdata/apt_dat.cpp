@@ -16,6 +16,10 @@ constexpr double kFeetPerMetre = 3.28084;
 constexpr double kFeetPerNm = 6076.12;
 constexpr size_t kAirportNameChars = 80;
 constexpr int kMaxFields = 32;
+constexpr double kMaxFeet = 100000.0;  // longer runways and displacements are data errors
+
+// Feet as a whole number, cut to 0..kMaxFeet.
+int32_t feet(double value) { return static_cast<int32_t>(std::lround(std::clamp(value, 0.0, kMaxFeet))); }
 
 // Rows this converter has no use for, read and passed over without a message.
 bool isKnownUnusedRow(long code) {
@@ -124,7 +128,8 @@ void AptDatParser::startAirport(long code, std::string_view line, const std::str
     airport.line = reader_.lineNumber();
     airport.kind = code == 16 ? AirportKind::Sea : code == 17 ? AirportKind::Heliport
                                                                : AirportKind::Land;
-    airport.elevationFt = static_cast<int32_t>(std::lround(elevation));
+    // Elevations beyond any field on earth are cut so the unit's 7-character field holds them.
+    airport.elevationFt = static_cast<int32_t>(std::lround(std::clamp(elevation, -9999.0, 99999.0)));
     std::string_view name = restAfterFields(line, 5);
     // Names may open with tags: "[X]" marks a closed field, "[H]", "[S]" and the like
     // only repeat the kind.
@@ -143,6 +148,10 @@ void AptDatParser::startAirport(long code, std::string_view line, const std::str
 
 void AptDatParser::addRunwayPair(RunwayEnd first, RunwayEnd second, double lat1, double lon1,
                                  double lat2, double lon2) {
+    if (!validPosition(lat1, lon1) || !validPosition(lat2, lon2)) {
+        warn("bad position", pending_.airport.ident);
+        return;
+    }
     double lengthNm = 0.0;
     double bearing = 0.0;
     greatCircle(lat1, lon1, lat2, lon2, lengthNm, bearing);
@@ -150,6 +159,9 @@ void AptDatParser::addRunwayPair(RunwayEnd first, RunwayEnd second, double lat1,
     double unused = 0.0;
     greatCircle(lat2, lon2, lat1, lon1, unused, backBearing);
     const int32_t lengthFt = static_cast<int32_t>(std::lround(lengthNm * kFeetPerNm));
+    // A displaced threshold lies on the runway, never beyond its far end.
+    first.displacedFt = std::clamp(first.displacedFt, 0, lengthFt);
+    second.displacedFt = std::clamp(second.displacedFt, 0, lengthFt);
     RunwayEnd* ends[2] = {&first, &second};
     const double lats[2] = {lat1, lat2};
     const double lons[2] = {lon1, lon2};
@@ -180,8 +192,8 @@ void AptDatParser::runway(const std::string_view* f, int count) {
     RunwayEnd second = first;
     first.designation = unitIdent(f[8]);
     second.designation = unitIdent(f[17]);
-    first.displacedFt = static_cast<int32_t>(std::lround(std::max(displaced1, 0.0) * kFeetPerMetre));
-    second.displacedFt = static_cast<int32_t>(std::lround(std::max(displaced2, 0.0) * kFeetPerMetre));
+    first.displacedFt = feet(displaced1 * kFeetPerMetre);
+    second.displacedFt = feet(displaced2 * kFeetPerMetre);
     addRunwayPair(first, second, lat1, lon1, lat2, lon2);
 }
 
@@ -203,12 +215,16 @@ void AptDatParser::helipad(const std::string_view* f, int count) {
     if (!numbers({{f[2], &lat}, {f[3], &lon}, {f[4], &heading}, {f[5], &length}, {f[7], &surface}})) {
         return;
     }
+    if (!validPosition(lat, lon)) {
+        warn("bad position", pending_.airport.ident);
+        return;
+    }
     RunwayEnd pad;
     pad.designation = unitIdent(f[1]);
     pad.thresholdLat = lat;
     pad.thresholdLon = lon;
     pad.headingTrueDeg = heading;
-    pad.lengthFt = static_cast<int32_t>(std::lround(length * kFeetPerMetre));
+    pad.lengthFt = feet(length * kFeetPerMetre);
     pad.surface = surfaceText(std::lround(surface));
     pad.hard = isHardSurface(pad.surface);
     pending_.airport.helipads.push_back(pad);
@@ -225,6 +241,11 @@ void AptDatParser::oldRunway(const std::string_view* f, int count) {
     if (!numbers({{f[1], &lat}, {f[2], &lon}, {f[4], &heading}, {f[5], &length}, {f[10], &surface}})) {
         return;
     }
+    if (!validPosition(lat, lon)) {
+        warn("bad position", pending_.airport.ident);
+        return;
+    }
+    length = std::clamp(length, 0.0, kMaxFeet);
     std::string designation = unitIdent(number);
     if (!designation.empty() && designation.back() == 'x') designation.pop_back();
     RunwayEnd first;
@@ -238,7 +259,7 @@ void AptDatParser::oldRunway(const std::string_view* f, int count) {
         first.thresholdLat = lat;
         first.thresholdLon = lon;
         first.headingTrueDeg = heading;
-        first.lengthFt = static_cast<int32_t>(std::lround(length));
+        first.lengthFt = feet(length);
         pending_.airport.helipads.push_back(first);
         return;
     }
@@ -252,8 +273,8 @@ void AptDatParser::oldRunway(const std::string_view* f, int count) {
     if (dot == std::string_view::npos || !parseInteger(displaced.substr(dot + 1), displaced2)) {
         displaced2 = 0;
     }
-    first.displacedFt = static_cast<int32_t>(std::max(displaced1, 0L));
-    second.displacedFt = static_cast<int32_t>(std::max(displaced2, 0L));
+    first.displacedFt = feet(static_cast<double>(displaced1));
+    second.displacedFt = feet(static_cast<double>(displaced2));
     const double halfNm = length / 2.0 / kFeetPerNm;
     double lat1 = 0.0, lon1 = 0.0, lat2 = 0.0, lon2 = 0.0;
     destinationPoint(lat, lon, floorMod(heading + 180.0, 360.0), halfNm, lat1, lon1);
@@ -265,12 +286,16 @@ void AptDatParser::frequency(long code, std::string_view line, const std::string
                              int count) {
     if (!needFields(count, 2, code)) return;
     long value = 0;
-    if (!parseInteger(f[1], value) || value <= 0) {
+    if (!parseInteger(f[1], value)) {
         warn("bad number", quoted(f[1]));
         return;
     }
     // Rows 50..56 give 10 kHz units (12180 = 121.80 MHz), rows 1050..1056 kHz.
     const long kHz = code < 1000 ? value * 10 : value;
+    if (kHz < 100000 || kHz > 400000) {
+        warn("bad frequency", std::to_string(value));
+        return;
+    }
     const long kind = code % 1000 - 50;
     std::string name = unitName(restAfterFields(line, 2), 40);
     const bool centre = name.find("CTR") != std::string::npos ||
@@ -325,7 +350,7 @@ void AptDatParser::row(std::string_view line) {
         if ((code == 14 || code == 15 || code == 18 || code == 19) && pending_.open &&
             !pending_.hasAnyPosition && count >= 3 && parseNumber(f[1], pending_.anyLat) &&
             parseNumber(f[2], pending_.anyLon)) {
-            pending_.hasAnyPosition = true;
+            pending_.hasAnyPosition = validPosition(pending_.anyLat, pending_.anyLon);
         }
         return;
     }
@@ -360,7 +385,7 @@ void AptDatParser::finishAirport() {
         }
         airport.lat = (minLat + maxLat) / 2.0;
         airport.lon = maxLon - minLon > 180.0 ? minLon : (minLon + maxLon) / 2.0;
-    } else if (pending_.hasDatum) {
+    } else if (pending_.hasDatum && validPosition(pending_.datumLat, pending_.datumLon)) {
         airport.lat = pending_.datumLat;
         airport.lon = pending_.datumLon;
     } else if (pending_.hasAnyPosition) {

@@ -129,24 +129,25 @@ int readHeader(DatReader& reader, Diagnostics& diagnostics, int assumedVersion) 
         }
         return false;
     };
-    auto missing = [&](const char* what) {
-        diagnostics.warn(reader.name(), reader.lineNumber(), what,
+    auto missing = [&](const char* what, long lineNumber) {
+        diagnostics.warn(reader.name(), lineNumber, what,
                          "reading it as version " + std::to_string(assumedVersion));
         return assumedVersion;
     };
-    if (!nextNonBlank()) return missing("empty file");
+    if (!nextNonBlank()) return missing("empty file", reader.lineNumber());
     std::string_view fields[2];
     int count = splitFields(line, fields, 2);
     const bool byteOrderLine = count == 1 && (fields[0] == "I" || fields[0] == "A");
-    if (byteOrderLine && !nextNonBlank()) return missing("no version line");
+    if (byteOrderLine && !nextNonBlank()) return missing("no version line", reader.lineNumber());
     count = splitFields(line, fields, 2);
     long version = 0;
     if (count == 2 && fields[1] == "Version" && parseInteger(fields[0], version)) {
         return static_cast<int>(version);
     }
     // The line is data: give it back so the rows start with it.
+    const long dataLine = reader.lineNumber();
     reader.unread();
-    return missing(byteOrderLine ? "no version line" : "no header");
+    return missing(byteOrderLine ? "no version line" : "no header", dataLine);
 }
 
 }  // namespace navdata

@@ -90,6 +90,18 @@ bool readNavDat(const std::string& path, Diagnostics& diagnostics, Progress& pro
             continue;
         }
         navaid.kind = code == 3 ? NavaidKind::Vor : NavaidKind::Ndb;
+        if (!validPosition(navaid.lat, navaid.lon)) {
+            warn("bad position", std::string(f[7]));
+            continue;
+        }
+        // VORs between 100 and 137 MHz (10 kHz units), NDBs between 100 and 2000 kHz.
+        const bool frequencyValid = navaid.kind == NavaidKind::Vor
+                                        ? frequency >= 10000.0 && frequency <= 13700.0
+                                        : frequency >= 100.0 && frequency <= 2000.0;
+        if (!frequencyValid) {
+            warn("bad frequency", std::string(f[7]) + " " + std::string(f[4]));
+            continue;
+        }
         navaid.ident = unitIdent(f[7]);
         navaid.line = reader.lineNumber();
         if (navaid.ident.empty()) {

@@ -42,10 +42,11 @@ bool parseOptions(int argc, const char* const* argv, Options& options, bool& hel
     bool hasCenter = false;
     for (int i = 1; i < argc; ++i) {
         const std::string_view arg = argv[i];
-        const int remaining = argc - i - 1;
-        auto value = [&](int n, std::string_view& out) {
-            if (remaining < n) {
-                error = std::string(arg) + " needs " + (n == 1 ? "a value" : "two values");
+        // Each value is taken by itself, so an option with two values that has one fails on
+        // the second.
+        auto value = [&](std::string_view& out) {
+            if (i + 1 >= argc) {
+                error = std::string(arg) + " needs a value";
                 return false;
             }
             out = argv[++i];
@@ -53,7 +54,7 @@ bool parseOptions(int argc, const char* const* argv, Options& options, bool& hel
         };
         auto number = [&](double& out) {
             std::string_view text;
-            if (!value(1, text)) return false;
+            if (!value(text)) return false;
             if (!parseNumber(text, out) || !std::isfinite(out)) {
                 error = std::string(arg) + ": \"" + std::string(text) + "\" is not a number";
                 return false;
@@ -66,7 +67,7 @@ bool parseOptions(int argc, const char* const* argv, Options& options, bool& hel
             helpOnly = true;
             return true;
         } else if (arg == "--apt" || arg == "--nav" || arg == "--fix" || arg == "--out") {
-            if (!value(1, text)) return false;
+            if (!value(text)) return false;
             std::string& target = arg == "--apt" ? options.aptPath : arg == "--nav" ? options.navPath
                                 : arg == "--fix" ? options.fixPath : options.outDir;
             target = text;
@@ -85,7 +86,7 @@ bool parseOptions(int argc, const char* const* argv, Options& options, bool& hel
             }
             hasRadius = true;
         } else if (arg == "--kinds") {
-            if (!value(1, text) || !takeKinds(text, options, error)) return false;
+            if (!value(text) || !takeKinds(text, options, error)) return false;
         } else if (arg == "--min-runway-ft") {
             if (!number(amount)) return false;
             options.minRunwayFt = std::lround(amount);

@@ -1,6 +1,7 @@
 #include "apps/navdata/text.h"
 
 #include <charconv>
+#include <cmath>
 #include <cstdint>
 
 namespace navdata {
@@ -125,8 +126,18 @@ std::string_view restAfterFields(std::string_view line, int skip) {
 bool parseNumber(std::string_view field, double& value) {
     if (!field.empty() && field.front() == '+') field.remove_prefix(1);
     if (field.empty()) return false;
-    const auto result = std::from_chars(field.data(), field.data() + field.size(), value);
-    return result.ec == std::errc() && result.ptr == field.data() + field.size();
+    double parsed = 0.0;
+    const auto result = std::from_chars(field.data(), field.data() + field.size(), parsed);
+    if (result.ec != std::errc() || result.ptr != field.data() + field.size() ||
+        !std::isfinite(parsed)) {
+        return false;
+    }
+    value = parsed;
+    return true;
+}
+
+bool validPosition(double lat, double lon) {
+    return lat >= -90.0 && lat <= 90.0 && lon >= -180.0 && lon <= 180.0;
 }
 
 bool parseInteger(std::string_view field, long& value) {

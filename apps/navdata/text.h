@@ -14,9 +14,12 @@ int splitFields(std::string_view line, std::string_view* fields, int maxFields);
 // The text after the first `skip` fields, without surrounding blanks ("" when none).
 std::string_view restAfterFields(std::string_view line, int skip);
 
-// Whole-field numbers: the field must be a number and nothing else ("+" allowed).
+// Whole-field numbers: the field must be a finite number and nothing else ("+"
+// allowed); `value` is left alone otherwise.
 [[nodiscard]] bool parseNumber(std::string_view field, double& value);
 [[nodiscard]] bool parseInteger(std::string_view field, long& value);
+// Latitude -90..90 and longitude -180..180.
+bool validPosition(double lat, double lon);
 
 // Text in double quotes, for messages.
 std::string quoted(std::string_view text);
