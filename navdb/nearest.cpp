@@ -200,6 +200,9 @@ public:
         siftDown(1);
     }
 
+    // Beyond this distance no candidate can enter the list any more.
+    double reachNm(double radiusNm) const { return heap_ ? distances_[1] : radiusNm; }
+
     void finish() {
         if (!heap_) return;
         NearestEntry* first = &entries_[1];
@@ -258,7 +261,8 @@ void BuildWideList(Unit& unit, NearestKind kind) {
         double lat = 0.0;
         double lon = 0.0;
         recordPosition(db, kind, i, lat, lon);
-        if (std::fabs(lat - aircraftLat) > latitudeReach) continue;
+        // Once the list is full, only records nearer than its farthest entry can enter.
+        if (std::fabs(lat - aircraftLat) * 60.0 > keeper.reachNm(latitudeReach * 60.0)) continue;
         double distance = 0.0;
         double bearing = 0.0;
         greatCircle(aircraftLat, aircraftLon, lat, lon, distance, bearing);
