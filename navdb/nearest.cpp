@@ -1,8 +1,10 @@
 // The nearest-airport, VOR and NDB lists.
 #include "navdb/nearest.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <utility>
 
 #include "frame/unit.h"
 #include "nav/geodesy.h"
@@ -165,6 +167,72 @@ void runSearch(Unit& unit, NearestKind kind) {
     }
 }
 
+// A candidate list that keeps the nearest entries when more qualify than it holds.
+// While it has room, entries are appended, so they stay in table order. Once it is full
+// it turns into a max-heap on distance, a nearer candidate replacing the farthest entry,
+// and finish() puts the kept entries back in table order (by record number). Lists that
+// never overflow are filled exactly as a plain append would fill them. The distances live
+// in the caller's fixed array; nothing is allocated.
+class NearestKeeper {
+public:
+    NearestKeeper(FixedTable<NearestEntry>& entries, double* distances, int32_t capacity,
+                  int32_t& count)
+        : entries_(entries), distances_(distances), capacity_(capacity), count_(count) {
+        count_ = 0;
+    }
+
+    void offer(const NearestEntry& entry, double distanceNm) {
+        if (count_ < capacity_) {
+            ++count_;
+            entries_[static_cast<size_t>(count_)] = entry;
+            distances_[count_] = distanceNm;
+            return;
+        }
+        if (capacity_ < 1) return;
+        if (!heap_) {
+            for (int32_t k = capacity_ / 2; k >= 1; --k) siftDown(k);
+            heap_ = true;
+        }
+        // Equal distances keep the entry that came first in table order.
+        if (!(distanceNm < distances_[1])) return;
+        entries_[1] = entry;
+        distances_[1] = distanceNm;
+        siftDown(1);
+    }
+
+    // Beyond this distance no candidate can enter the list any more.
+    double reachNm(double radiusNm) const { return heap_ ? distances_[1] : radiusNm; }
+
+    void finish() {
+        if (!heap_) return;
+        NearestEntry* first = &entries_[1];
+        std::sort(first, first + count_, [](const NearestEntry& a, const NearestEntry& b) {
+            return a.recordIndex < b.recordIndex;
+        });
+    }
+
+private:
+    void siftDown(int32_t k) {
+        for (;;) {
+            int32_t largest = k;
+            const int32_t left = 2 * k;
+            const int32_t right = left + 1;
+            if (left <= count_ && distances_[left] > distances_[largest]) largest = left;
+            if (right <= count_ && distances_[right] > distances_[largest]) largest = right;
+            if (largest == k) return;
+            std::swap(entries_[static_cast<size_t>(k)], entries_[static_cast<size_t>(largest)]);
+            std::swap(distances_[k], distances_[largest]);
+            k = largest;
+        }
+    }
+
+    FixedTable<NearestEntry>& entries_;
+    double* distances_;
+    int32_t capacity_;
+    int32_t& count_;
+    bool heap_ = false;
+};
+
 }  // namespace
 
 NearestList& nearestList(NavDbState& db, NearestKind kind) {
@@ -183,35 +251,47 @@ void BuildWideList(Unit& unit, NearestKind kind) {
     // A record more than 10 degrees of latitude away is more than 600 NM away; this test
     // spares most records the trigonometry.
     const double latitudeReach = kWideRadiusNm / 60.0;
-    list.wideCount = 0;
+    // Where more records lie within the radius than the list holds (dense regions of a
+    // world database), the nearest ones are kept, so the nearest airport is never lost.
+    double distances[kWideListCapacity + 1];
+    NearestKeeper keeper(list.wideList, distances, kWideListCapacity, list.wideCount);
     const int32_t count = kindCount(db, kind);
-    for (int32_t i = 1; i <= count && list.wideCount < kWideListCapacity; ++i) {
+    NearestEntry entry{};
+    for (int32_t i = 1; i <= count; ++i) {
         double lat = 0.0;
         double lon = 0.0;
         recordPosition(db, kind, i, lat, lon);
-        if (std::fabs(lat - aircraftLat) > latitudeReach) continue;
+        // Once the list is full, only records nearer than its farthest entry can enter.
+        if (std::fabs(lat - aircraftLat) * 60.0 > keeper.reachNm(latitudeReach * 60.0)) continue;
         double distance = 0.0;
         double bearing = 0.0;
         greatCircle(aircraftLat, aircraftLon, lat, lon, distance, bearing);
         if (!(distance <= kWideRadiusNm)) continue;
-        makeEntry(db, kind, i, list.wideList[static_cast<size_t>(++list.wideCount)]);
+        makeEntry(db, kind, i, entry);
+        keeper.offer(entry, distance);
     }
+    keeper.finish();
     list.wideListLat = aircraftLat;
     list.wideListLon = aircraftLon;
 }
 
 void BuildNarrowList(Unit& unit, NearestKind kind) {
     NearestList& list = nearestList(unit.db, kind);
-    list.narrowCount = 0;
-    for (int32_t i = 1; i <= list.wideCount && list.narrowCount < list.narrowCapacity; ++i) {
+    // The wide list is in table order, so the narrow list, kept in record order, stays in
+    // wide-list order.
+    double distances[kWideListCapacity + 1];
+    const int32_t capacity = std::min(list.narrowCapacity, kWideListCapacity);
+    NearestKeeper keeper(list.narrowList, distances, capacity, list.narrowCount);
+    for (int32_t i = 1; i <= list.wideCount; ++i) {
         const NearestEntry& entry = list.wideList[static_cast<size_t>(i)];
         double distance = 0.0;
         double bearing = 0.0;
         greatCircle(unit.nav.aircraft.presentLat, unit.nav.aircraft.presentLon, entry.latitude, entry.longitude,
                     distance, bearing);
         if (!(distance <= kNarrowRadiusNm)) continue;
-        list.narrowList[static_cast<size_t>(++list.narrowCount)] = entry;
+        keeper.offer(entry, distance);
     }
+    keeper.finish();
     list.narrowListLat = unit.nav.aircraft.presentLat;
     list.narrowListLon = unit.nav.aircraft.presentLon;
 }

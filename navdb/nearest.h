@@ -19,10 +19,12 @@ void UpdateNearestVors(Unit& unit);
 void UpdateNearestNdbs(Unit& unit);
 
 // Rebuilds the wide list of a kind around the present position (every record within
-// 600 NM, at most 3000, table order) and stores that position.
+// 600 NM in table order; when more than 3000 qualify, the 3000 nearest, still in table
+// order) and stores that position.
 void BuildWideList(Unit& unit, NearestKind kind);
 // Rebuilds the narrow list of a kind from its wide list (entries within 180 NM of the
-// present position, up to the kind's capacity) and stores that position.
+// present position in wide-list order; when more qualify than the kind's capacity, the
+// nearest ones) and stores that position.
 void BuildNarrowList(Unit& unit, NearestKind kind);
 
 // The lists of a kind.

@@ -3,7 +3,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdio>
 #include <string>
+
+#include "nav/geodesy.h"
 
 #include "navdb_test_support.h"
 
@@ -122,6 +126,58 @@ TEST_F(Nearest, WideListHoldsTableOrderWithinSixHundredMiles) {
     BuildNarrowList(unit, NearestKind::Airports);
     ASSERT_EQ(list.narrowCount, 1);
     EXPECT_EQ(list.narrowList[1].recordIndex, 4);
+}
+
+// A dense region: more records within the radius than a list holds, the nearest ones at
+// the end of the table (as a world set sorted by identifier puts them anywhere).
+TEST_F(Nearest, OverfullListsKeepTheNearestInTableOrder) {
+    // 3400 airports spread 100..500 NM east of the aircraft, then 100 within 50 NM, the
+    // nearest of all last.
+    char ident[12];
+    for (int i = 0; i < 3400; ++i) {
+        std::snprintf(ident, sizeof ident, "F%04d", i);
+        addTestAirport(unit, ident, 50.0, (100.0 + (i * 7919 % 3400) * 400.0 / 3400.0) / 38.57);
+    }
+    for (int i = 0; i < 100; ++i) {
+        std::snprintf(ident, sizeof ident, "N%03d", i);
+        airportNorth(ident, 50.0 - i * 0.49);
+    }
+    UpdateNearestAirports(unit);
+    const NearestList& list = unit.db.nearestAirports;
+    EXPECT_STREQ(list.slots[1].ident, "N099");
+    EXPECT_EQ(list.slots[1].recordIndex, 3500);
+    ASSERT_EQ(list.wideCount, kWideListCapacity);
+    // Every kept record is nearer than every dropped one, and the list is in table order.
+    double keptFarthest = 0.0;
+    bool kept[3501] = {};
+    for (int32_t k = 1; k <= list.wideCount; ++k) {
+        const NearestEntry& entry = list.wideList[static_cast<size_t>(k)];
+        if (k > 1) {
+            EXPECT_LT(list.wideList[static_cast<size_t>(k - 1)].recordIndex, entry.recordIndex);
+        }
+        kept[entry.recordIndex] = true;
+        double distance = 0.0, bearing = 0.0;
+        greatCircle(50.0, 0.0, entry.latitude, entry.longitude, distance, bearing);
+        keptFarthest = std::max(keptFarthest, distance);
+    }
+    for (int32_t i = 1; i <= unit.db.airportCount; ++i) {
+        if (kept[i]) continue;
+        double distance = 0.0, bearing = 0.0;
+        greatCircle(50.0, 0.0, unit.db.airports[static_cast<size_t>(i)].latitude,
+                    unit.db.airports[static_cast<size_t>(i)].longitude, distance, bearing);
+        EXPECT_GE(distance, keptFarthest) << "record " << i;
+    }
+
+    // 1200 VORs within 180 NM overfill the 1000-entry narrow list; the nearest, last in
+    // the table, is still listed first.
+    for (int i = 0; i < 1200; ++i) {
+        addWaypoint(unit.db, kTypeVor,
+                    makeWaypoint("V", 50.0 + (170.0 - i * 0.14) / 60.0, 0.0, "VOR", "110.00"));
+    }
+    UpdateNearestVors(unit);
+    EXPECT_EQ(unit.db.nearestVors.narrowCount, kNavaidNarrowListCapacity);
+    EXPECT_EQ(unit.db.nearestVors.slots[1].recordIndex, 1200);
+    EXPECT_EQ(unit.db.nearestVors.narrowList[1].recordIndex, 201);
 }
 
 }  // namespace
