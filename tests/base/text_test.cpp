@@ -174,7 +174,7 @@ TEST(LineReader, OpensAndClosesAFileByPath) {
 
 TEST(LineReader, ManyLinesAcrossBufferRefills) {
     std::string bytes;
-    for (int i = 0; i < 20000; ++i) bytes += "LINE" + std::to_string(i) + " 1.0 2.0\n";
+    for (int i = 0; i < 20000; ++i) bytes.append("LINE").append(std::to_string(i)).append(" 1.0 2.0\n");
     for (size_t bufferSize : {size_t{1} << 16, size_t{1700}}) {
         const auto lines = readAll(bytes, 1698, bufferSize);
         ASSERT_EQ(lines.size(), 20000u);

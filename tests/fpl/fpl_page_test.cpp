@@ -190,7 +190,7 @@ TEST(FplPage, PlanBuiltAtItsEndShowsFourWaypointsAboveTheCursor) {
         SCOPED_TRACE(step.presses);
         EXPECT_EQ(f.unit().pages.fpl.planCursorRow, step.cursorRow);
         std::string rows = f.left(1);
-        for (int k = 2; k <= 5; ++k) rows += "|" + f.left(k);
+        for (int k = 2; k <= 5; ++k) rows.append("|").append(f.left(k));
         EXPECT_EQ(rows, step.rows) << f.bench.dump();
     }
 }
@@ -243,7 +243,7 @@ TEST(FplPage, BlankPlanShowsItsFinalRowAndKeepsAnActivatedCopy) {
         SCOPED_TRACE(step.presses);
         EXPECT_EQ(f.unit().fpl.selectedPlan, step.selectedPlan);
         std::string rows = f.left(0);
-        for (int k = 1; k <= 5; ++k) rows += "|" + f.left(k);
+        for (int k = 1; k <= 5; ++k) rows.append("|").append(f.left(k));
         EXPECT_EQ(rows, step.rows) << f.bench.dump();
     }
 }

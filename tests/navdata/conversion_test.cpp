@@ -61,7 +61,7 @@ const char* const kFix1200 =
     " 37.50000000 -122.40000000 ALKIA ENRT K2 2113124\n"
     " 37.70000000 -122.30000000 BLAKO KSFO K2 4530241\n99\n";
 
-std::string header(int version) { return "I\n" + std::to_string(version) + " Version - test data\n\n"; }
+std::string header(int version) { return std::string("I\n").append(std::to_string(version)).append(" Version - test data\n\n"); }
 
 const char* const kExpectedNavs =
     "BF NOLLA 37.50000 -122.50000 NDB 362\n"
