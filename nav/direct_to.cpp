@@ -88,10 +88,13 @@ bool startDirectTo(Unit& unit) {
     }
     unit.nav.leg.directToActive = 1;
 
+    // The plan editor closes with its blank plan emptied, so no later proposal reads a
+    // cursor row of a plan that is no longer shown.
     unit.fpl.selectedPlan = 0;
     if (FlightPlan* blank = unit.fpl.store.plan(unit.fpl.blankPlanIndex)) {
         std::memset(static_cast<void*>(blank), 0, sizeof *blank);
     }
+    unit.pages.fpl.planEditState = 0;
     unit.page.rightPageGroup = PG_NAV;
     unit.page.rightNavPage = 1;
     returnLeftPage(unit);

@@ -86,6 +86,12 @@ void stepEntryChar(Unit& unit, int32_t step) {
         if (beginIdentEntry(unit, entry, entryLetter(unit))) chooseIdentChar(entry, kFirstChoice);
         return;
     }
+    // A proposed identifier whose last character the list does not offer (a target from
+    // another table) has no list entry under the cursor: up starts at the first choice.
+    if (step > 0 && entry.nextCharPos < kFirstChoice) {
+        chooseIdentChar(entry, kFirstChoice);
+        return;
+    }
     stepIdentChar(entry, step, kFirstChoice);
 }
 

@@ -104,6 +104,19 @@ TEST_F(DirectToTest, KnobEntryShowsTheCursorCellAndMovesTheRightPage) {
     EXPECT_EQ(unit().page.rightNavPage, 1);
 }
 
+// An active target the VOR table does not hold ("VAZ"): its last character is in no list
+// entry, so the first turn up starts at the first character offered, never at the blank.
+TEST_F(DirectToTest, ProposedTargetFromAnotherTableStepsFromTheFirstChoice) {
+    unit().page.rightPageGroup = PG_VOR;
+    std::snprintf(unit().directToLeg.target.ident, sizeof unit().directToLeg.target.ident, "VAZ");
+    unit().nav.leg.directToActive = 1;
+    bench.frame();
+    bench.press("dto");
+    EXPECT_EQ(bench.textAt(10.0f, 48.0f), "VAZ");
+    bench.press("li+");
+    EXPECT_EQ(bench.textAt(10.0f, 48.0f), "VAA");
+}
+
 TEST_F(DirectToTest, DirectToPressedTwiceLeavesEverythingAsBefore) {
     unit().page.rightPageGroup = PG_VOR;
     bench.frame();
@@ -148,6 +161,8 @@ TEST_F(DirectToTest, TargetSnapsToThePlanWaypointWithinAQuarterMile) {
         const double expected = offsetNm < kPlanSnapNm ? 1.0 + offsetNm / 60.0 : 1.0;
         EXPECT_EQ(unit().directToLeg.target.latitude, expected);
         EXPECT_EQ(unit().nav.leg.activeToIndex, 1);
+        // The editor is closed: a later D-> proposes no stale cursor row.
+        EXPECT_EQ(planCursorWaypoint(unit()), -1);
     }
 }
 
