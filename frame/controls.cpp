@@ -75,6 +75,7 @@ void directToButton(Unit& unit) {
         page.leftPageGroup = PG_DIRECT_TO;
         unit.events.evtDto = 1;
         page.leftCursorOn = 1;
+        unit.pages.directTo.directToJustOpened = 1;
     } else {
         page.leftPageGroup = page.savedLeftPageGroup;
         page.rightCursorOn = 0;

@@ -17,6 +17,7 @@
 #include "frame/settings.h"
 #include "nav/direct_to_leg.h"
 #include "nav/nav_state.h"
+#include "nav/pages/direct_to_page_state.h"
 #include "nav/pages/nav_page_state.h"
 #include "navdb/ident_entry_state.h"
 #include "navdb/navdb_state.h"
@@ -32,6 +33,7 @@ struct PageRecords {
     NdbPageState ndb;
     SupPageState sup;
     FplPageState fpl;
+    DirectToPageState directTo;
 };
 
 struct Unit {

@@ -25,6 +25,8 @@ const PrintField kPrintFields[] = {
     {"mapScalePixels",     [](const Unit& u) { return wholeValue(u.pages.nav.mapScalePixels); }},
     {"pressedTimer",       [](const Unit& u) { return wholeValue(u.pressed.pressedTimer); }},
     {"activeToIndex",      [](const Unit& u) { return wholeValue(u.nav.leg.activeToIndex); }},
+    {"directToCancelPending", [](const Unit& u) { return wholeValue(u.pages.directTo.directToCancelPending); }},
+    {"directToConfirmPending", [](const Unit& u) { return wholeValue(u.pages.directTo.directToConfirmPending); }},
     {"directToActive",     [](const Unit& u) { return wholeValue(u.nav.leg.directToActive); }},
     {"selectedPlan",       [](const Unit& u) { return wholeValue(u.fpl.selectedPlan); }},
     {"blankPlanIndex",     [](const Unit& u) { return wholeValue(u.fpl.blankPlanIndex); }},

@@ -6,6 +6,8 @@
 
 // Frame.
 void drawSelfTestPage(Unit& unit, Host& host, Canvas& canvas, float x);
+// Navigation.
+void drawDirectToPage(Unit& unit, Host& host, Canvas& canvas, float x);
 // Navigation database.
 void drawAptPage(Unit& unit, Host& host, Canvas& canvas, float x);
 void drawVorPage(Unit& unit, Host& host, Canvas& canvas, float x);
@@ -44,7 +46,7 @@ constexpr PageEntry kPageTable[] = {
     {PG_NDB,          "NDB", kRight, &drawNdbPage,      nullptr,       kNone},
     {PG_INT,          "INT", kRight, &drawIntPage,      nullptr,       kNone},
     {PG_SUP,          "SUP", kRight, &drawSupPage,      nullptr,       kNone},
-    {PG_DIRECT_TO,    "D->", kLeft,  &drawNoPage,       nullptr,       kNone},
+    {PG_DIRECT_TO,    "D->", kLeft,  &drawDirectToPage, nullptr,       kNone},
     {PG_ALT,          "ALT", kLeft,  &drawNoPage,       nullptr,       kNone},
     {PG_MESSAGE,      "MSG", kLeft,  &drawNoPage,       nullptr,       PageCover::RightPage},
     {PG_SELF_TEST,    "",    kLeft,  &drawSelfTestPage, nullptr,       PageCover::WholeDisplay},
