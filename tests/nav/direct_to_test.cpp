@@ -71,7 +71,7 @@ TEST_F(DirectToTest, PageRowsThroughASession) {
         {"ent", "", "NAV", PG_NAV, 0},
     };
     for (const Step& step : steps) {
-        SCOPED_TRACE(std::string("after ") + step.key + " (entry " + step.entryRow + ")");
+        SCOPED_TRACE(std::string("after ").append(step.key).append(" (entry ").append(step.entryRow).append(")"));
         bench.press(step.key);
         EXPECT_EQ(unit().page.leftPageGroup, step.leftGroup);
         EXPECT_EQ(unit().nav.leg.directToActive, step.directToActive);

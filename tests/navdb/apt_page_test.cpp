@@ -262,7 +262,7 @@ TEST(AptDiagram, DrawsEveryListedRunwayWithItsOwnDesignation) {
         for (const DrawItem& item : bench.canvas().items()) {
             const bool inPage = item.x > 186.0f && item.y < 150.0f;
             if (item.kind == DrawKind::Text && inPage && item.fontSizePx < 20.0f) {
-                labels += (labels.empty() ? "" : " ") + std::string(item.text);
+                labels.append(labels.empty() ? "" : " ").append(item.text);
             }
             if (item.kind != DrawKind::Line || !inPage || item.x2 <= 186.0f) continue;
             ++lines;

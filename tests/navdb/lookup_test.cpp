@@ -160,7 +160,7 @@ TEST_F(Lookup, NextCharactersFullSetAndFiftyEntryLimit) {
         addWaypoint(unit.db, kTypeIntersection, makeWaypoint(ident));
     }
     BuildPlanChars(unit, kTypeIntersection, "Z");
-    EXPECT_EQ(planChars(), "_" + alternating.substr(0, 49));
+    EXPECT_EQ(planChars(), std::string("_").append(alternating, 0, 49));
 }
 
 }  // namespace
