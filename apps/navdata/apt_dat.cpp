@@ -438,12 +438,7 @@ bool readAptDat(const std::string& path, Diagnostics& diagnostics, Progress& pro
         if ((reader.lineNumber() & 0xFFFF) == 0) progress.update(reader);
     }
     parser.finishAirport();
-    progress.finish(reader);
-    if (!reader.error().empty()) {
-        error = reader.error();
-        return false;
-    }
-    return true;
+    return finishFile(progress, reader, error);
 }
 
 }  // namespace navdata

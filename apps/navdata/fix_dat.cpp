@@ -44,12 +44,7 @@ bool readFixDat(const std::string& path, Diagnostics& diagnostics, Progress& pro
         fix.line = reader.lineNumber();
         fixes.push_back(std::move(fix));
     }
-    progress.finish(reader);
-    if (!reader.error().empty()) {
-        error = reader.error();
-        return false;
-    }
-    return true;
+    return finishFile(progress, reader, error);
 }
 
 }  // namespace navdata

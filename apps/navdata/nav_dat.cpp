@@ -119,12 +119,7 @@ bool readNavDat(const std::string& path, Diagnostics& diagnostics, Progress& pro
         }
         navDat.navaids.push_back(std::move(navaid));
     }
-    progress.finish(reader);
-    if (!reader.error().empty()) {
-        error = reader.error();
-        return false;
-    }
-    return true;
+    return finishFile(progress, reader, error);
 }
 
 }  // namespace navdata

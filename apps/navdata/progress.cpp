@@ -23,4 +23,11 @@ void Progress::finish(const DatReader& reader) {
     lastPercent_ = -1;
 }
 
+bool finishFile(Progress& progress, const DatReader& reader, std::string& error) {
+    progress.finish(reader);
+    if (reader.error().empty()) return true;
+    error = reader.error();
+    return false;
+}
+
 }  // namespace navdata

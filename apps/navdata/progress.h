@@ -2,6 +2,8 @@
 // only when standard error is a terminal.
 #pragma once
 
+#include <string>
+
 #include "apps/navdata/dat_reader.h"
 
 namespace navdata {
@@ -18,5 +20,9 @@ private:
     bool enabled_;
     int lastPercent_ = -1;
 };
+
+// Ends the progress line of a file read to its end and reports how the reading ended:
+// false, with `error` set, when the reader stopped on a read error.
+bool finishFile(Progress& progress, const DatReader& reader, std::string& error);
 
 }  // namespace navdata

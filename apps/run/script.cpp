@@ -138,20 +138,20 @@ enum class Arg : uint8_t {
     PrintName,  // a name the print line knows -> words
 };
 
-struct ArgSpec {
+struct ArgForm {
     Arg kind = Arg::None;
     const char* what = "";  // how problems name the argument
     double low = 0.0;
     double high = 0.0;
 };
 
-constexpr ArgSpec whole(const char* what, double low, double high) {
+constexpr ArgForm whole(const char* what, double low, double high) {
     return {Arg::Whole, what, low, high};
 }
-constexpr ArgSpec real(const char* what, double low, double high) {
+constexpr ArgForm real(const char* what, double low, double high) {
     return {Arg::Real, what, low, high};
 }
-constexpr ArgSpec word(Arg kind, const char* what = "") { return {kind, what, 0.0, 0.0}; }
+constexpr ArgForm word(Arg kind, const char* what = "") { return {kind, what, 0.0, 0.0}; }
 
 constexpr size_t kMaxArgs = 3;
 
@@ -160,19 +160,19 @@ constexpr size_t kMaxArgs = 3;
 // `args`; a line with a repeating list (`group` > 0) takes its arguments in groups of
 // `group`, each described by `args`, and at least `minArgs` of them; otherwise the problem is
 // the line's name followed by `countProblem`.
-struct CommandSpec {
+struct CommandForm {
     std::string_view name;
     Command command;
     size_t minArgs;
     size_t maxArgs;
-    std::array<ArgSpec, kMaxArgs> args;
+    std::array<ArgForm, kMaxArgs> args;
     size_t group = 0;
     const char* countProblem = "";
 };
 
 // One row a line kind, laid out by hand.
 // clang-format off
-constexpr CommandSpec kCommands[] = {
+constexpr CommandForm kCommands[] = {
     {"frames", Command::Frames, 1, 1, {whole("frame count", 0, kMaxFrames)}},
     {"press", Command::Press, 1, 0, {word(Arg::Control)}, 1, "needs at least one control name"},
     {"click", Command::Click, 2, 2, {whole("x", -100000, 100000), whole("y", -100000, 100000)}},
@@ -207,42 +207,42 @@ constexpr CommandSpec kCommands[] = {
 // Every argument place a line can reach has a kind, and no fixed list asks for more
 // arguments than it allows.
 constexpr bool commandsAreComplete() {
-    for (const CommandSpec& spec : kCommands) {
-        const size_t places = spec.group > 0 ? spec.group : spec.maxArgs;
+    for (const CommandForm& form : kCommands) {
+        const size_t places = form.group > 0 ? form.group : form.maxArgs;
         if (places > kMaxArgs) return false;
-        if (spec.group == 0 && spec.minArgs > spec.maxArgs) return false;
+        if (form.group == 0 && form.minArgs > form.maxArgs) return false;
         for (size_t i = 0; i < places; ++i) {
-            if (spec.args[i].kind == Arg::None) return false;
+            if (form.args[i].kind == Arg::None) return false;
         }
     }
     return true;
 }
 static_assert(commandsAreComplete(), "a script line has an argument place without a kind");
 
-const CommandSpec* findCommand(std::string_view name) {
-    for (const CommandSpec& spec : kCommands) {
-        if (spec.name == name) return &spec;
+const CommandForm* findCommand(std::string_view name) {
+    for (const CommandForm& form : kCommands) {
+        if (form.name == name) return &form;
     }
     return nullptr;
 }
 
-// Checks argument `i` against `spec` and keeps its value in the line.
-bool parseArgument(LineParser& p, size_t i, const ArgSpec& spec) {
+// Checks argument `i` against `form` and keeps its value in the line.
+bool parseArgument(LineParser& p, size_t i, const ArgForm& form) {
     const std::string& name = p.words[0].text;
     const std::string& text = p.arg(i);
-    switch (spec.kind) {
+    switch (form.kind) {
         case Arg::None: return false;
-        case Arg::Whole: return p.integer(i, spec.what, spec.low, spec.high);
-        case Arg::Real: return p.real(i, spec.what, spec.low, spec.high);
+        case Arg::Whole: return p.integer(i, form.what, form.low, form.high);
+        case Arg::Real: return p.real(i, form.what, form.low, form.high);
         case Arg::Name:
             if (text.empty()) {
-                p.problem = name + " needs a " + spec.what;
+                p.problem = name + " needs a " + form.what;
                 return false;
             }
             break;
         case Arg::Quoted:
             if (!p.words[i + 1].quoted) {
-                p.problem = name + " needs " + spec.what + " in double quotes";
+                p.problem = name + " needs " + form.what + " in double quotes";
                 return false;
             }
             break;
@@ -275,27 +275,27 @@ bool parseArgument(LineParser& p, size_t i, const ArgSpec& spec) {
 }
 
 bool parseArguments(LineParser& p, const std::string& name) {
-    const CommandSpec* spec = findCommand(name);
-    if (spec == nullptr) {
+    const CommandForm* form = findCommand(name);
+    if (form == nullptr) {
         p.problem = "unknown line \"" + name + "\"";
         return false;
     }
     ScriptLine& line = p.line;
-    line.command = spec->command;
+    line.command = form->command;
     const size_t count = p.argumentCount();
-    if (spec->group > 0) {
-        if (count < spec->minArgs || count % spec->group != 0) {
-            p.problem = name + " " + spec->countProblem;
+    if (form->group > 0) {
+        if (count < form->minArgs || count % form->group != 0) {
+            p.problem = name + " " + form->countProblem;
             return false;
         }
     } else {
-        if (!p.expectCount(spec->minArgs, spec->maxArgs)) return false;
+        if (!p.expectCount(form->minArgs, form->maxArgs)) return false;
         // heading TRUE, utc S
-        line.hasOptional = count > spec->minArgs;
+        line.hasOptional = count > form->minArgs;
     }
     for (size_t i = 0; i < count; ++i) {
-        const size_t place = spec->group > 0 ? i % spec->group : i;
-        if (!parseArgument(p, i, spec->args[place])) return false;
+        const size_t place = form->group > 0 ? i % form->group : i;
+        if (!parseArgument(p, i, form->args[place])) return false;
     }
     return true;
 }
