@@ -1,5 +1,8 @@
 // The autopilot coupling: engaged and released by the "lnav_clicked" panel variable,
-// released automatically when the autopilot master or heading hold goes off.
+// released automatically when the autopilot master or heading hold goes off, or when the
+// unit loses power or is switched off.
+#include <cmath>
+
 #include "frame/host.h"
 #include "frame/host_tokens.h"
 #include "frame/unit.h"
@@ -7,6 +10,14 @@
 
 namespace {
 
+// Both kinds of engagement start alike: the heading last sent is forgotten, so the first
+// steering heading goes out, and the automatic release waits out the grace period.
+void engage(Unit& unit, Host& host) {
+    unit.nav.coupling.lnavEngaged = 1;
+    unit.nav.coupling.lnavGrace = 1;
+    unit.nav.coupling.lastSteerHeading = kNoSteerHeadingSent;
+    host.sendKeyEvent(kKeyHeadingModeOn, 0);
+}
 
 void writeLnav(Unit& unit, Host& host, int32_t lnavId) {
     host.writeVariable(lnavId, unit.nav.coupling.lnavEngaged);
@@ -22,22 +33,21 @@ void toggleLnav(Unit& unit, Host& host) {
         host.sendKeyEvent(kKeyHeadingModeOff, 0);
         nav.coupling.lnavEngaged = 0;
         nav.coupling.interceptActive = 0;
-    } else if (nav.leg.activeToIndex != kNoActiveRoute) {
-        nav.coupling.lnavEngaged = 1;
-        nav.coupling.lnavGrace = 1;
-        host.sendKeyEvent(kKeyHeadingModeOn, 0);
+    } else if (planLegFlyable(unit)) {
+        engage(unit, host);
         recordInterceptLeg(unit);
     } else if (nav.leg.directToActive == 1) {
-        nav.coupling.lnavEngaged = 1;
-        host.sendKeyEvent(kKeyHeadingModeOn, 0);
+        engage(unit, host);
     }
 }
 
 void superviseLnavClick(Unit& unit, Host& host) {
     const int32_t lnavId = host.lookupVariable(kLnavName);
     const int32_t clickedId = host.lookupVariable(kLnavClickedName);
-    if (host.readVariable(clickedId) != 0.0) {
-        if (host.readToken(kTokenAutopilotMaster) == 1.0) {
+    const double clicked = host.readVariable(clickedId);
+    if (clicked != 0.0) {
+        // A click value that is not a number is cleared without toggling anything.
+        if (!std::isnan(clicked) && unitPowered(unit) && host.readToken(kTokenAutopilotMaster) == 1.0) {
             toggleLnav(unit, host);
             writeLnav(unit, host, lnavId);
         }
@@ -47,6 +57,11 @@ void superviseLnavClick(Unit& unit, Host& host) {
 
 void superviseLnavModes(Unit& unit, Host& host) {
     NavState& nav = unit.nav;
+    // A unit without power steers nothing, grace period or not.
+    if (nav.coupling.lnavEngaged == 1 && !unitPowered(unit)) {
+        toggleLnav(unit, host);
+        writeLnav(unit, host);
+    }
     if (nav.coupling.lnavGrace == 0 && nav.coupling.lnavEngaged == 1) {
         if (host.readToken(kTokenAutopilotMaster) == 0.0) {
             toggleLnav(unit, host);

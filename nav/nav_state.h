@@ -11,6 +11,8 @@
 #include <cstdint>
 
 constexpr int32_t kNoActiveRoute = 999;
+// lastSteerHeading after an engagement: no heading truncates to it, so the first one is sent.
+constexpr double kNoSteerHeadingSent = -1.0;
 
 // The aircraft as the host reports it, read once per tick (fuel used is summed per tick).
 struct AircraftSnapshot {
@@ -58,7 +60,7 @@ struct Coupling {
     double steerLat = 0.0;
     double steerLon = 0.0;
     double steerHeading = 0.0;
-    double lastSteerHeading = 0.0;
+    double lastSteerHeading = 0.0;  // kNoSteerHeadingSent after an engagement
     int32_t lnavEngaged = 0;
     int32_t lnavGrace = 0;
     int32_t interceptActive = 0;
@@ -66,6 +68,11 @@ struct Coupling {
     double interceptStartLon = 0.0;
     double interceptDistance = 0.0;
     double interceptCourse = 0.0;
+    // The TO waypoint the intercept leg was recorded for: the leg ends once the active
+    // waypoint is another one.
+    int32_t interceptToIndex = 0;
+    double interceptToLat = 0.0;
+    double interceptToLon = 0.0;
 };
 
 // The wind triangle: the host's wind, its head and cross parts, true airspeed, drift and

@@ -34,6 +34,9 @@ void accumulateFuel(Unit& unit, Host& host) {
     unit.nav.aircraft.fuelUsed2 += engineFuelFlowPph(host, 2) * kHoursPerRun;
 }
 
+// Sends the steering heading to the autopilot when its whole degree changed. A unit that is
+// switched off or without power steers nothing, and a heading that is not a number (a
+// position or variation the host reported as such) is never sent.
 void steerTowards(Unit& unit, Host& host, double fromLat, double fromLon, double courseTrue,
                   double alongNm) {
     NavState& nav = unit.nav;
@@ -43,8 +46,11 @@ void steerTowards(Unit& unit, Host& host, double fromLat, double fromLon, double
     double bearingTrue = 0.0;
     greatCircle(nav.aircraft.presentLat, nav.aircraft.presentLon, nav.coupling.steerLat, nav.coupling.steerLon, distanceNm, bearingTrue);
     nav.coupling.steerHeading = toMagnetic(bearingTrue, nav.aircraft.magVar);
+    if (nav.coupling.lnavEngaged != 1 || !unitPowered(unit) || !std::isfinite(nav.coupling.steerHeading)) {
+        return;
+    }
     const int32_t heading = truncateToInt32(nav.coupling.steerHeading);
-    if (nav.coupling.lnavEngaged == 1 && heading != truncateToInt32(nav.coupling.lastSteerHeading)) {
+    if (heading != truncateToInt32(nav.coupling.lastSteerHeading)) {
         host.sendKeyEvent(kKeySetHeading, static_cast<uint32_t>(heading));
         nav.coupling.lastSteerHeading = nav.coupling.steerHeading;
     }
@@ -70,6 +76,13 @@ void flyPlanLeg(Unit& unit, Host& host) {
     greatCircle(nav.aircraft.presentLat, nav.aircraft.presentLon, leg.toLat, leg.toLon, nav.leg.distanceToGo, bearingTrue);
     nav.leg.bearingToWaypoint = toMagnetic(bearingTrue, nav.aircraft.magVar);
 
+    // The intercept leg leads to the waypoint that was TO at engagement; once another one is
+    // TO (sequenced, re-captured, a plan activated in its place) the leg is flown directly.
+    if (nav.coupling.interceptActive == 1 &&
+        (nav.coupling.interceptToIndex != nav.leg.activeToIndex || nav.coupling.interceptToLat != to->latitude ||
+         nav.coupling.interceptToLon != to->longitude)) {
+        nav.coupling.interceptActive = 0;
+    }
     if (nav.coupling.interceptActive == 0) {
         steerTowards(unit, host, leg.fromLat, leg.fromLon, nav.leg.desiredTrack + nav.aircraft.magVar,
                      nav.leg.legLength - nav.leg.distanceToGo);
@@ -82,11 +95,11 @@ void flyPlanLeg(Unit& unit, Host& host) {
         }
     }
 
-    if (nav.aircraft.heightFt > kAbeamMinHeightFt && nav.leg.directToActive == 0 &&
-        passedAbeam(nav, leg.toLat, leg.toLon) == 1) {
-        nav.leg.distanceToGo = -1.0;
-    }
-    if (nav.leg.anticipationDistance > nav.leg.distanceToGo &&
+    // Passing abeam the waypoint sequences it too; distanceToGo keeps the true distance,
+    // which the pages show.
+    const bool passedAbeamLine = nav.aircraft.heightFt > kAbeamMinHeightFt && nav.leg.directToActive == 0 &&
+                                 passedAbeam(nav, leg.toLat, leg.toLon) == 1;
+    if ((passedAbeamLine || nav.leg.anticipationDistance > nav.leg.distanceToGo) &&
         nav.leg.activeToIndex < unit.fpl.activeLastIndex) {
         nav.leg.activeToIndex += 1;
     }
@@ -96,6 +109,8 @@ void flyDirectTo(Unit& unit, Host& host) {
     NavState& nav = unit.nav;
     const PlanWaypoint& origin = unit.directToLeg.origin;
     const PlanWaypoint& target = unit.directToLeg.target;
+    // A direct-to replaces the intercept leg; the plan leg is flown directly after it.
+    nav.coupling.interceptActive = 0;
     nav.leg.anticipationDistance = nav.aircraft.groundSpeedKt / 3600.0 * nav.leg.anticipationSeconds;
     double courseTrue = 0.0;
     greatCircle(origin.latitude, origin.longitude, target.latitude, target.longitude,
@@ -131,9 +146,12 @@ void updateWind(NavState& nav, Host& host) {
     nav.wind.crosswindKt = std::sin(windDirTrueRad - headingRad) * nav.wind.windSpeedKt;
     if (nav.aircraft.groundSpeedKt > 25.0) {
         nav.wind.trueAirspeedKt = nav.wind.headwindKt + nav.aircraft.groundSpeedKt;
-        // A tailwind as strong as the ground speed leaves no airspeed to divide by.
-        nav.wind.driftDeg = nav.wind.trueAirspeedKt != 0.0 ? nav.wind.crosswindKt / (nav.wind.trueAirspeedKt / 60.0)
-                                                 : 0.0;
+        // A wind from the right (positive crosswind) drifts the track left of the heading:
+        // the track lies downwind. A tailwind as strong as the ground speed leaves no
+        // airspeed to divide by.
+        nav.wind.driftDeg = nav.wind.trueAirspeedKt != 0.0
+                                ? -nav.wind.crosswindKt / (nav.wind.trueAirspeedKt / 60.0)
+                                : 0.0;
     } else {
         nav.wind.trueAirspeedKt = 0.0;
         nav.wind.driftDeg = 0.0;
@@ -168,14 +186,25 @@ void updateNavigation(Unit& unit, Host& host) {
     }
 }
 
+bool unitPowered(const Unit& unit) { return unit.power.powerOn != 0 && unit.nav.aircraft.powerAvailable != 0; }
+
+bool planLegFlyable(const Unit& unit) {
+    return unit.nav.leg.activeToIndex != kNoActiveRoute &&
+           routeWaypoint(unit, unit.nav.leg.activeToIndex - 1) != nullptr &&
+           routeWaypoint(unit, unit.nav.leg.activeToIndex) != nullptr;
+}
+
 void recordInterceptLeg(Unit& unit) {
     NavState& nav = unit.nav;
+    const PlanWaypoint* to = routeWaypoint(unit, nav.leg.activeToIndex);
+    if (to == nullptr) return;
     nav.coupling.interceptStartLat = nav.aircraft.presentLat;
     nav.coupling.interceptStartLon = nav.aircraft.presentLon;
-    if (const PlanWaypoint* to = routeWaypoint(unit, nav.leg.activeToIndex)) {
-        greatCircle(nav.aircraft.presentLat, nav.aircraft.presentLon, to->latitude, to->longitude,
-                    nav.coupling.interceptDistance, nav.coupling.interceptCourse);
-        nav.coupling.interceptCourse = raiseBelow(nav.coupling.interceptCourse - nav.aircraft.magVar, 0.5);
-    }
+    greatCircle(nav.aircraft.presentLat, nav.aircraft.presentLon, to->latitude, to->longitude,
+                nav.coupling.interceptDistance, nav.coupling.interceptCourse);
+    nav.coupling.interceptCourse = raiseBelow(nav.coupling.interceptCourse - nav.aircraft.magVar, 0.5);
+    nav.coupling.interceptToIndex = nav.leg.activeToIndex;
+    nav.coupling.interceptToLat = to->latitude;
+    nav.coupling.interceptToLon = to->longitude;
     nav.coupling.interceptActive = 1;
 }

@@ -20,5 +20,12 @@ void superviseLnavClick(Unit& unit, Host& host);
 void superviseLnavModes(Unit& unit, Host& host);
 
 // Records the intercept leg flown after an engagement from a route: from the present
-// position to the active route's TO waypoint.
+// position to the active route's TO waypoint (nothing when there is none).
 void recordInterceptLeg(Unit& unit);
+
+// The unit is switched on and the aircraft's bus powers it.
+[[nodiscard]] bool unitPowered(const Unit& unit);
+
+// A route is active and its TO waypoint has a FROM waypoint before it: a plan of fewer
+// than two waypoints has no leg to fly.
+[[nodiscard]] bool planLegFlyable(const Unit& unit);

@@ -51,6 +51,13 @@ const PrintField kPrintFields[] = {
     {"zuluMinute",         [](const Unit& u) { return realValue(u.nav.aircraft.zuluMinute); }},
     {"clockSecond",        [](const Unit& u) { return realValue(u.nav.aircraft.clockSecond); }},
     {"windSpeedKt",        [](const Unit& u) { return realValue(u.nav.wind.windSpeedKt); }},
+    {"crossTrack",         [](const Unit& u) { return realValue(u.nav.leg.planCrossTrack); }},
+    {"trackMag",           [](const Unit& u) { return realValue(u.nav.wind.trackMag); }},
+    {"driftDeg",           [](const Unit& u) { return realValue(u.nav.wind.driftDeg); }},
+    {"interceptActive",    [](const Unit& u) { return wholeValue(u.nav.coupling.interceptActive); }},
+    {"lastSteerHeading",   [](const Unit& u) { return realValue(u.nav.coupling.lastSteerHeading); }},
+    {"steerHeading",       [](const Unit& u) { return realValue(u.nav.coupling.steerHeading); }},
+    {"lnavGrace",          [](const Unit& u) { return wholeValue(u.nav.coupling.lnavGrace); }},
     // Pending control events and pressed-button images.
     {"evtLeftOuterDown",   [](const Unit& u) { return wholeValue(u.events.evtLeftOuterDown); }},
     {"evtLeftOuterUp",     [](const Unit& u) { return wholeValue(u.events.evtLeftOuterUp); }},

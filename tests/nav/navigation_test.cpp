@@ -2,7 +2,9 @@
 // abeam rule, direct-to arrival, steering output and the coupling.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdio>
+#include <limits>
 
 #include "frame/controls.h"
 #include "frame/host_tokens.h"
@@ -15,7 +17,25 @@ class NavigationTest : public ::testing::Test {
 protected:
     void SetUp() override {
         bench.setPowerAvailable(true);
-        bench.start();
+        bench.powerOnAndSkipSelfTest();
+        bench.host().clearKeyEvents();
+    }
+
+    // Autopilot master and heading hold on, and the panel's LNAV button clicked.
+    void clickLnav() {
+        bench.host().setToken(kTokenAutopilotMaster, 1.0);
+        bench.host().setToken(kTokenAutopilotHeadingHold, 1.0);
+        bench.host().setVariable("lnav_clicked", 1);
+        bench.service(6);
+    }
+
+    // The heading key events sent so far.
+    std::vector<uint32_t> headingsSent() {
+        std::vector<uint32_t> headings;
+        for (const KeyEvent& e : bench.host().keyEvents()) {
+            if (e.eventId == kKeySetHeading) headings.push_back(e.parameter);
+        }
+        return headings;
     }
 
     // A route along the equator: waypoints every 10 NM eastwards from (0, 0).
@@ -48,22 +68,36 @@ TEST_F(NavigationTest, PlanLegGivesTrackDistanceAndBearing) {
     EXPECT_NEAR(nav().coupling.steerLon, 5.0 / 60.0, 1e-6);
 }
 
-// A crosswind from the left on a heading just east of north drifts the track across
-// north: it reads 35x, not a negative angle. The wind's magnetic direction wraps likewise.
-TEST_F(NavigationTest, WindTriangleKeepsTrackAndWindDirectionInRange) {
-    bench.aircraft().windSpeedKt = 20.0;
-    bench.aircraft().windDirTrueDeg = 272.0;
-    bench.setMagVar(5.0);
-    bench.setHeading(2.0);
-    bench.setGroundSpeed(100.0);
-    bench.frame();
-    EXPECT_LT(nav().wind.driftDeg, -10.0);
-    EXPECT_NEAR(nav().wind.trackMag, 2.0 + nav().wind.driftDeg + 360.0, 1e-9);
-    EXPECT_NEAR(nav().wind.windDirMag, 267.0, 1e-9);
-    bench.aircraft().windDirTrueDeg = 3.0;
-    bench.setGroundSpeed(100.0);
-    bench.frame();
-    EXPECT_NEAR(nav().wind.windDirMag, 358.0, 1e-9);
+// The wind drifts the track downwind of the heading, and a track drifted across north
+// reads 0..360 either way. The wind's magnetic direction wraps likewise.
+TEST_F(NavigationTest, WindDriftsTheTrackDownwindWithinOneTurn) {
+    struct Case {
+        double headingMag, magVar, windFromTrue, windKt, groundSpeedKt;
+        double trackMag, windDirMag;
+    };
+    // 20 kt across at 100 kt true airspeed is 12 degrees of drift.
+    const Case cases[] = {
+        {90.0, 0.0, 0.0, 20.0, 100.0, 102.0, 0.0},     // north wind, eastbound: 102, not 078
+        {90.0, 0.0, 180.0, 20.0, 100.0, 78.0, 180.0},  // south wind, eastbound
+        {2.0, 5.0, 277.0, 20.0, 100.0, 14.0, 272.0},   // west wind, northbound
+        {358.0, 0.0, 268.0, 20.0, 100.0, 10.0, 268.0}, // drifted past north: 010, not 370
+        {2.0, 0.0, 92.0, 20.0, 100.0, 350.0, 92.0},    // drifted back past north: 350, not -10
+        {2.0, 5.0, 7.0, 20.0, 100.0, 2.0, 2.0},        // headwind: no drift
+        {90.0, 0.0, 0.0, 20.0, 20.0, 90.0, 0.0},       // below 25 kt: track is the heading
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << "heading " << c.headingMag << " wind from " << c.windFromTrue);
+        bench.aircraft().windSpeedKt = c.windKt;
+        bench.aircraft().windDirTrueDeg = c.windFromTrue;
+        bench.setMagVar(c.magVar);
+        bench.setHeading(c.headingMag);
+        bench.setGroundSpeed(c.groundSpeedKt);
+        bench.frame();
+        EXPECT_NEAR(nav().wind.trackMag, c.trackMag, 0.25);
+        EXPECT_GE(nav().wind.trackMag, 0.0);
+        EXPECT_LE(nav().wind.trackMag, 360.0);
+        EXPECT_NEAR(nav().wind.windDirMag, c.windDirMag, 1e-9);
+    }
 }
 
 TEST_F(NavigationTest, WaypointSequencesWithinThirtyFiveSecondsOfFlight) {
@@ -91,8 +125,10 @@ TEST_F(NavigationTest, AtRestOnlyTheAbeamRuleSequencesAndOnlyAboveFourHundredFee
     bench.frames(2);
     EXPECT_EQ(nav().leg.activeToIndex, 1);
     bench.setAltitude(1500.0);
-    bench.frames(2);
+    bench.frame();
     EXPECT_EQ(nav().leg.activeToIndex, 2);
+    // The sequenced leg's distance stays a distance: no -1 reaches the pages.
+    EXPECT_NEAR(nav().leg.distanceToGo, std::hypot(0.5, 0.5), 0.01);
 }
 
 TEST_F(NavigationTest, DirectToArrivalPassesThePlanWaypointItLedTo) {
@@ -113,26 +149,87 @@ TEST_F(NavigationTest, DirectToArrivalPassesThePlanWaypointItLedTo) {
     EXPECT_EQ(nav().leg.activeToIndex, 2);
 }
 
+// The steering heading goes out in whole degrees, truncated, and only when the whole
+// degree changes; each engagement sends the first heading again.
 TEST_F(NavigationTest, SteeringSendsWholeDegreesOnlyWhenTheyChange) {
-    Unit& unit = bench.unit();
-    unit.directToLeg.origin.latitude = 0.0;
-    unit.directToLeg.origin.longitude = 0.0;
-    unit.directToLeg.target.latitude = 1.0;
-    unit.directToLeg.target.longitude = 0.0;
-    nav().leg.directToActive = 1;
-    nav().coupling.lnavEngaged = 1;
-    bench.host().setToken(kTokenAutopilotMaster, 1.0);  // autopilot master and heading hold on
-    bench.host().setToken(kTokenAutopilotHeadingHold, 1.0);
-    bench.setMagVar(0.3);  // due north true is 359.7 magnetic
-    bench.setPosition(0.0, 0.0);
+    struct Case {
+        double targetLat, targetLon;  // direct-to target from (0, 0)
+        double magVarFirst, magVarThen;
+        uint32_t sent;
+    };
+    const Case cases[] = {
+        {1.0, 0.0, 0.3, 0.9, 359u},    // north true: 359.7 then 359.1 magnetic
+        {0.0, -1.0, -0.2, -0.9, 270u}, // west true: 270.2 then 270.9 magnetic
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << "expecting " << c.sent);
+        Unit& unit = bench.unit();
+        unit.directToLeg.origin = PlanWaypoint{};
+        unit.directToLeg.target.latitude = c.targetLat;
+        unit.directToLeg.target.longitude = c.targetLon;
+        nav().leg.directToActive = 1;
+        bench.setPosition(0.0, 0.0);
+        bench.setMagVar(c.magVarFirst);
+        bench.frame();
+        clickLnav();
+        bench.frame();
+        EXPECT_EQ(headingsSent(), std::vector<uint32_t>{c.sent});
+        bench.setMagVar(c.magVarThen);
+        bench.frames(2);
+        EXPECT_EQ(headingsSent(), std::vector<uint32_t>{c.sent});
+        // Released and engaged again on the same heading: it is sent again.
+        clickLnav();
+        EXPECT_EQ(nav().coupling.lnavEngaged, 0);
+        clickLnav();
+        bench.frame();
+        EXPECT_EQ(headingsSent(), (std::vector<uint32_t>{c.sent, c.sent}));
+        clickLnav();
+        bench.host().clearKeyEvents();
+    }
+}
+
+// A unit switched off or without power releases the coupling and steers nothing; a
+// heading or ground speed that is not a number neither steers nor sequences.
+TEST_F(NavigationTest, NoSteeringWithoutPowerOrFromNotANumber) {
+    activateEquatorRoute(3);
+    bench.setPosition(0.0, 1.0 / 60.0);
     bench.frame();
-    ASSERT_FALSE(bench.host().keyEvents().empty());
-    EXPECT_EQ(bench.host().keyEvents().back().eventId, kKeySetHeading);
-    EXPECT_EQ(bench.host().keyEvents().back().parameter, 359u);
-    const size_t sent = bench.host().keyEvents().size();
-    bench.setMagVar(0.9);  // 359.1: the same whole degree
+    clickLnav();
     bench.frame();
-    EXPECT_EQ(bench.host().keyEvents().size(), sent);
+    ASSERT_EQ(headingsSent().size(), 1u);
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+
+    // Not a number from the host: nothing sent, nothing sequenced, even at the waypoint.
+    bench.setPosition(0.0, 9.9 / 60.0);
+    bench.host().setToken(kTokenMagVar, nan);
+    bench.host().setToken(kTokenGroundSpeed, nan);
+    bench.frames(3);
+    EXPECT_EQ(headingsSent().size(), 1u);
+    EXPECT_EQ(nav().leg.activeToIndex, 1);
+    bench.setMagVar(0.0);
+    bench.setGroundSpeed(120.0);
+    bench.setPosition(0.0, 1.0 / 60.0);
+
+    // Power lost during the grace period: released at once, no heading after it.
+    bench.host().clearKeyEvents();
+    bench.setHeading(200.0);
+    bench.setPowerAvailable(false);
+    bench.frames(3);
+    EXPECT_EQ(nav().coupling.lnavEngaged, 0);
+    EXPECT_EQ(bench.host().variable("lnav"), 0.0);
+    ASSERT_EQ(bench.host().keyEvents().size(), 1u);
+    EXPECT_EQ(bench.host().keyEvents()[0].eventId, kKeyHeadingModeOff);
+
+    // Switched off with the knob, power available: the click engages nothing.
+    bench.setPowerAvailable(true);
+    bench.frame();
+    bench.press("pwr");
+    ASSERT_EQ(bench.unit().power.powerOn, 0);
+    bench.host().clearKeyEvents();
+    clickLnav();
+    bench.frames(2);
+    EXPECT_EQ(nav().coupling.lnavEngaged, 0);
+    EXPECT_TRUE(bench.host().keyEvents().empty());
 }
 
 TEST_F(NavigationTest, CouplingNeedsARouteOrADirectToAndTheAutopilotMaster) {
@@ -148,17 +245,30 @@ TEST_F(NavigationTest, CouplingNeedsARouteOrADirectToAndTheAutopilotMaster) {
     EXPECT_TRUE(host.keyEvents().empty());
     EXPECT_EQ(host.variable("lnav_clicked"), 0.0);
 
+    // A plan of one waypoint has no leg: nothing to couple to either.
+    bench.unit().fpl.activeLastIndex = 0;
+    nav().leg.activeToIndex = 1;
+    click();
+    EXPECT_EQ(nav().coupling.lnavEngaged, 0);
+    EXPECT_TRUE(host.keyEvents().empty());
+
+    // A direct-to engages without an intercept leg, and with the same grace period as a
+    // route: heading hold still off in the engaging cycle does not release it.
     nav().leg.directToActive = 1;
+    host.setToken(kTokenAutopilotHeadingHold, 0.0);
     click();
     EXPECT_EQ(nav().coupling.lnavEngaged, 1);
     EXPECT_EQ(nav().coupling.interceptActive, 0);
-    EXPECT_EQ(nav().coupling.lnavGrace, 0);
+    EXPECT_GT(nav().coupling.lnavGrace, 0);
     EXPECT_EQ(host.variable("lnav"), 1.0);
     ASSERT_EQ(host.keyEvents().size(), 1u);
     EXPECT_EQ(host.keyEvents()[0].eventId, kKeyHeadingModeOn);
 
-    // Heading hold off releases the coupling and asks the autopilot to hold heading again.
-    host.setToken(kTokenAutopilotHeadingHold, 0.0);
+    // Heading hold off after the grace period releases the coupling and asks the
+    // autopilot to hold heading again.
+    for (int i = 0; i < 28; ++i) bench.service(6);
+    EXPECT_EQ(nav().coupling.lnavEngaged, 1);
+    bench.service(6);
     bench.service(6);
     EXPECT_EQ(nav().coupling.lnavEngaged, 0);
     EXPECT_EQ(host.variable("lnav"), 0.0);
@@ -187,6 +297,40 @@ TEST_F(NavigationTest, EngagingOnARouteFliesAnInterceptAfterAGracePeriod) {
     bench.service(6);
     bench.service(6);
     EXPECT_EQ(nav().coupling.lnavEngaged, 0);
+}
+
+// The intercept leg leads only to the waypoint that was TO at engagement: sequencing and
+// a direct-to both end it.
+TEST_F(NavigationTest, InterceptEndsWhenTheToWaypointChangesOrADirectToStarts) {
+    activateEquatorRoute(4);
+    bench.setGroundSpeed(120.0);
+    bench.setPosition(0.5, 0.0);
+    bench.frame();
+    clickLnav();
+    bench.frame();
+    ASSERT_EQ(nav().coupling.interceptActive, 1);
+    // Passing close north of the first TO waypoint: it is sequenced while the intercept
+    // leg (30 NM off the leg, course not captured) was still flown.
+    bench.setPosition(1.0 / 60.0, 10.0 / 60.0);
+    bench.frame();
+    ASSERT_EQ(nav().leg.activeToIndex, 2);
+    bench.frame();
+    EXPECT_EQ(nav().coupling.interceptActive, 0);
+    // The steering point lies on the new leg again, 3 NM past the abeam point.
+    EXPECT_NEAR(nav().coupling.steerLat, 0.0, 1e-6);
+    EXPECT_NEAR(nav().coupling.steerLon, 12.95 / 60.0, 0.01 / 60.0);
+
+    clickLnav();
+    bench.setPosition(0.5, 10.0 / 60.0);
+    bench.frame();
+    clickLnav();
+    ASSERT_EQ(nav().coupling.interceptActive, 1);
+    bench.unit().directToLeg.origin.latitude = 0.5;
+    bench.unit().directToLeg.origin.longitude = 10.0 / 60.0;
+    bench.unit().directToLeg.target = bench.unit().fpl.activeRoute.waypoints[3];
+    nav().leg.directToActive = 1;
+    bench.frame();
+    EXPECT_EQ(nav().coupling.interceptActive, 0);
 }
 
 }  // namespace
