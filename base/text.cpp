@@ -3,6 +3,8 @@
 #include <charconv>
 #include <cmath>
 #include <cstring>
+#include <filesystem>
+#include <system_error>
 #include <limits>
 
 namespace {
@@ -101,8 +103,12 @@ LineReader::LineReader(std::FILE* file, size_t maxLength, std::span<char> buffer
 
 LineReader::LineReader(const char* path, size_t maxLength, std::span<char> buffer)
     : LineReader(static_cast<std::FILE*>(nullptr), maxLength, buffer) {
-    if (path != nullptr && buffer.size() >= 3) file_ = std::fopen(path, "rb");
+    std::error_code error;
+    if (path != nullptr && buffer.size() >= 3 && std::filesystem::is_regular_file(path, error)) {
+        file_ = std::fopen(path, "rb");
+    }
     ownsFile_ = file_ != nullptr;
+    bytesLeft_ = kMaxReadFileBytes;
 }
 
 LineReader::~LineReader() {
@@ -119,9 +125,11 @@ bool LineReader::refill() {
         begin_ = 0;
     }
     if (end_ == capacity_) return true;
-    const size_t got = std::fread(buffer_ + end_, 1, capacity_ - end_, file_);
+    const size_t room = capacity_ - end_;
+    const size_t got = std::fread(buffer_ + end_, 1, room < bytesLeft_ ? room : bytesLeft_, file_);
     if (got == 0) atEnd_ = true;
     end_ += got;
+    bytesLeft_ -= got;
     return got > 0;
 }
 

@@ -73,6 +73,12 @@ void copyField(char (&field)[N], std::string_view text) {
 // end, is skipped, so the tail of a long line never reads as a line of its own. The line
 // end (LF or CR LF) is never part of a line, a last line without a line end is still a
 // line, and a UTF-8 byte-order mark at the start of the file is dropped.
+//
+// Given a path, the reader opens only a regular file (a FIFO or a device would block or
+// never end) and reads at most kMaxReadFileBytes of it: the largest data file the unit
+// reads is a few tens of megabytes, so the bound only stops a file that is not one.
+constexpr size_t kMaxReadFileBytes = size_t{256} * 1024 * 1024;
+
 class LineReader {
 public:
     // `maxLength` is cut to buffer.size() - 2, which leaves room to find the line end after
@@ -104,4 +110,5 @@ private:
     bool atEnd_ = false;
     bool firstLine_ = true;
     bool skipping_ = false;
+    size_t bytesLeft_ = static_cast<size_t>(-1);
 };

@@ -13,6 +13,8 @@ namespace {
 
 constexpr int kImportIdentSize = 16;
 constexpr int kImportTypeSize = 4;
+// One converted waypoint as route file text, cut where the route loader cuts a line.
+constexpr int kImportLineSize = kRouteReadLineMaxChars + 1;
 
 struct ImportWaypoint {
     char ident[kImportIdentSize];
@@ -69,22 +71,26 @@ std::string_view between(std::string_view line, std::string_view open, std::stri
     return end == std::string_view::npos ? rest : rest.substr(0, end);
 }
 
+// Appends each converted waypoint to the route scratch. The waypoint goes through the
+// route file line it would have as text, so an imported plan reads exactly as the same
+// plan saved in a route file would.
 class ImportWriter {
 public:
-    explicit ImportWriter(std::FILE* file) : file_(file) {}
+    explicit ImportWriter(RouteScratch& scratch) : scratch_(scratch) { scratch_.lastIndex = -1; }
     void write(const ImportWaypoint& w) {
         // A waypoint without an identifier would shift every column of its line.
-        if (w.ident[0] == '\0') return;
-        if (std::fprintf(file_, "%-8s %-3.5f %-3.5f  %s\r\n", w.ident, w.latitude, w.longitude,
-                         w.type) < 0) {
-            failed_ = true;
-        }
+        if (w.ident[0] == '\0' || scratch_.lastIndex >= kPlanWaypointCount - 1) return;
+        char line[kImportLineSize];
+        std::snprintf(line, sizeof line, "%-8s %-3.5f %-3.5f  %s", w.ident, w.latitude,
+                      w.longitude, w.type);
+        // As in a route file, a line whose first field begins with ";" is a comment.
+        std::string_view first[1];
+        if (splitFields(line, first, 1) > 0 && first[0][0] == ';') return;
+        if (parseRouteLine(line, scratch_.waypoints[scratch_.lastIndex + 1])) scratch_.lastIndex += 1;
     }
-    bool failed() const { return failed_; }
 
 private:
-    std::FILE* file_;
-    bool failed_ = false;
+    RouteScratch& scratch_;
 };
 
 // State of one import while lines are read; both forms are recognised line by line.
@@ -230,28 +236,24 @@ double parseLineAngle(std::string_view part) {
 }
 
 int importPlanFile(Unit& unit, const char* name) {
+    RouteScratch& scratch = unit.fpl.scratch;
+    scratch.lastIndex = -1;
     PathBuffer source;
-    PathBuffer target;
     const auto& f = kFlightPlansFolder;
-    if (!buildPath(source, unit.rootFolder, {f[0], f[1], f[2], name}) ||
-        !buildPath(target, unit.rootFolder, {f[0], f[1], f[2], kImportFileName})) {
-        return kImportFailed;
-    }
+    if (!buildPath(source, unit.rootFolder, {f[0], f[1], f[2], name})) return kImportFailed;
     char buffer[4096];
     LineReader reader(source.text, kPlnLineMaxChars, buffer);
     if (!reader.isOpen()) return kImportFailed;
-    std::FILE* outFile = std::fopen(target.text, "wb");
-    if (outFile == nullptr) return kImportFailed;
-    ImportWriter out(outFile);
-    bool failed = std::fputs("[FlightPlan]\r\n", outFile) < 0;
-
+    ImportWriter out(scratch);
     ImportState state;
     std::string_view line;
     while (reader.next(line)) {
         taggedLine(line, state, out);
         lineFormLine(line, state, out);
     }
-    failed = failed || out.failed() || reader.readFailed() || std::ferror(outFile) != 0;
-    failed = (std::fclose(outFile) != 0) || failed;
-    return failed ? kImportFailed : kImportWritten;
+    if (reader.readFailed()) {
+        scratch.lastIndex = -1;
+        return kImportFailed;
+    }
+    return kImportConverted;
 }

@@ -33,8 +33,7 @@ bool flightPlanPath(const Unit& unit, const char* name, PathBuffer& path) {
 }
 
 bool isPlanFileName(std::string_view name) {
-    return (endsWithIgnoreCase(name, ".RTE") || endsWithIgnoreCase(name, ".PLN")) &&
-           !equalsIgnoreCase(name, kImportFileName);
+    return endsWithIgnoreCase(name, ".RTE") || endsWithIgnoreCase(name, ".PLN");
 }
 
 bool containsPlnMarker(std::string_view name) {
@@ -126,14 +125,13 @@ bool parseRouteLine(std::string_view line, PlanWaypoint& waypoint) {
 void loadRouteFile(Unit& unit, const char* name) {
     RouteScratch& scratch = unit.fpl.scratch;
     scratch.lastIndex = -1;
-    const char* fileName = name;
     if (containsPlnMarker(name)) {
-        // The import writes "temp.rte"; that same file is read back.
-        if (importPlanFile(unit, name) != kImportWritten) return;
-        fileName = kImportFileName;
+        // A simulator plan is converted straight into the scratch.
+        importPlanFile(unit, name);
+        return;
     }
     PathBuffer path;
-    if (!flightPlanPath(unit, fileName, path)) return;
+    if (!flightPlanPath(unit, name, path)) return;
     char buffer[4096];
     LineReader reader(path.text, kRouteReadLineMaxChars, buffer);
     std::string_view line;
@@ -215,26 +213,23 @@ SaveResult saveRouteFile(Unit& unit) {
     if (fpl.blankPlanIndex < 1 || fpl.blankPlanIndex >= kPlanStoreSlots - 1) {
         return SaveResult::StoreFull;
     }
-    char stem[kPlanNameSize - 4];
-    if (!routeFileStem(unit, stem, sizeof stem)) return SaveResult::NotWritten;
-
     FlightPlan* slot = fpl.store.plan(fpl.blankPlanIndex);
     FlightPlan* nextBlank = fpl.store.plan(fpl.blankPlanIndex + 1);
     if (slot == nullptr || nextBlank == nullptr) return SaveResult::StoreFull;
-    fpl.selectedPlan = fpl.blankPlanIndex;
-    storeActiveRoute(unit);
-    FlightPlan& plan = *slot;
-    std::snprintf(plan.name, sizeof plan.name, "%s.RTE", stem);
-    const int32_t last = plan.lastIndex;
-    copyField(plan.firstIdent, plan.waypoints[0].ident);
-    copyField(plan.lastIdent, plan.waypoints[last < 0 ? 0 : last].ident);
-    fpl.blankPlanIndex += 1;
-    clearPlanSlot(*nextBlank);
+    char stem[kPlanNameSize - 4];
+    if (!routeFileStem(unit, stem, sizeof stem)) return SaveResult::NotWritten;
+    char fileName[kPlanNameSize];
+    std::snprintf(fileName, sizeof fileName, "%s.RTE", stem);
 
+    // The file is written first: a plan joins the store only once it is on disk, so the
+    // store never lists a plan that the next start would not find.
+    int32_t last = fpl.activeLastIndex;
+    if (last < -1) last = -1;
+    if (last >= kPlanWaypointCount) last = kPlanWaypointCount - 1;
     FixedTable<char>& bytes = fpl.scratch.fileBytes;
     int size = std::snprintf(bytes.data(), kRouteFileBufferSize, "[FlightPlan]\r\n");
     for (int32_t i = 0; i <= last; ++i) {
-        const PlanWaypoint& w = plan.waypoints[i];
+        const PlanWaypoint& w = fpl.activeRoute.waypoints[i];
         char line[kWrittenLineSize];
         int n = std::snprintf(line, sizeof line, "%-14s %2.5f %3.5f  %3s %-6s", w.ident,
                               w.latitude, w.longitude, w.type, w.frequency);
@@ -246,7 +241,17 @@ SaveResult saveRouteFile(Unit& unit) {
         bytes[size++] = '\n';
     }
     PathBuffer path;
-    if (!flightPlanPath(unit, plan.name, path)) return SaveResult::NotWritten;
-    return replaceFileContents(path.text, bytes.data(), size) ? SaveResult::Saved
-                                                              : SaveResult::NotWritten;
+    if (!flightPlanPath(unit, fileName, path) || !replaceFileContents(path.text, bytes.data(), size)) {
+        return SaveResult::NotWritten;
+    }
+
+    fpl.selectedPlan = fpl.blankPlanIndex;
+    storeActiveRoute(unit);
+    FlightPlan& plan = *slot;
+    copyField(plan.name, fileName);
+    copyField(plan.firstIdent, plan.waypoints[0].ident);
+    copyField(plan.lastIdent, plan.waypoints[plan.lastIndex < 0 ? 0 : plan.lastIndex].ident);
+    fpl.blankPlanIndex += 1;
+    clearPlanSlot(*nextBlank);
+    return SaveResult::Saved;
 }

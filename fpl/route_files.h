@@ -21,20 +21,18 @@ struct Unit;
 constexpr int kRouteLineMaxChars = kPlanFileFieldMaxChars;
 constexpr int kRouteReadLineMaxChars = kRouteLineBufferSize;
 constexpr int kMaxListedPlanIndex = 198;  // FPL 2..198: at most 197 files are listed
-inline constexpr const char* kImportFileName = "temp.rte";
 
 // Fills `waypoint` from the fields of one waypoint line. Returns false for a line
 // without a field.
 bool parseRouteLine(std::string_view line, PlanWaypoint& waypoint);
 
 // Reads the FlightPlans folder file `name` into the route scratch; a ".PLN" file is
-// first converted into "temp.rte". The scratch stays empty when nothing can be read.
+// converted by the import. The scratch stays empty when nothing can be read.
 void loadRouteFile(Unit& unit, const char* name);
 
 // Saves FPL 0 as a new stored plan and a new route file named after its first and final
-// identifiers. StoreFull: the store has no slot left (nothing changes). NotWritten: the
-// file could not be written (the plan is kept in the store all the same), or no free
-// name was left (nothing changes).
+// identifiers. StoreFull: the store has no slot left. NotWritten: the file could not be
+// written whole, or no free name was left. The store changes only when the result is Saved.
 enum class SaveResult { Saved, StoreFull, NotWritten };
 SaveResult saveRouteFile(Unit& unit);
 

@@ -1,5 +1,6 @@
 #include "frame/unit_record.h"
 
+#include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <string_view>
@@ -11,6 +12,17 @@
 namespace {
 
 constexpr int kMaxLineLength = 498;
+// No unit runs for more than a century (876,000 hours); a stored time beyond this bound is
+// a damaged record, not an operating time.
+constexpr double kMaxStoredHours = 1.0e6;
+
+// The stored operating time, or 0 for a value no unit can have counted: not finite,
+// negative or beyond kMaxStoredHours. Such a value would otherwise never change again and
+// would not fit the written record.
+double storedHours(std::string_view value) {
+    const double hours = parseDoublePrefix(value);
+    return std::isfinite(hours) && hours >= 0.0 && hours <= kMaxStoredHours ? hours : 0.0;
+}
 
 bool unitRecordPath(const Unit& unit, PathBuffer& path) {
     return buildPath(path, unit.rootFolder, {"Brindle", "vgr27a.ini"});
@@ -34,7 +46,7 @@ void readUnitRecord(Unit& unit) {
         splitFields(text, words, 2);
         const std::string_view key = words[0];
         const std::string_view value = words[1];
-        if (equalsIgnoreCase(key, "TotalTime")) unit.record.totalTimeHours = parseDoublePrefix(value);
+        if (equalsIgnoreCase(key, "TotalTime")) unit.record.totalTimeHours = storedHours(value);
         const int32_t base = equalsIgnoreCase(key, "PowerCycle") ? parseIntPrefix(value)
                                                                  : unit.record.powerCycles;
         // Saturate rather than overflow on an absurd stored count.

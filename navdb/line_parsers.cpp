@@ -1,5 +1,6 @@
 #include "navdb/line_parsers.h"
 
+#include <cmath>
 #include <cstddef>
 #include <cstring>
 
@@ -13,6 +14,18 @@ constexpr int kRunwaySubFields = 8;
 
 bool isComment(std::string_view line) { return !line.empty() && line.front() == ';'; }
 
+// Reads a record's position. Text that is not a number reads as 0, as everywhere in the
+// data files; a number that is not finite ("nan", "inf", an overflow) or lies beyond
+// ±90 degrees of latitude or ±180 of longitude is not a place on the earth, and the line
+// holding it is malformed.
+bool readPosition(std::string_view latitudeText, std::string_view longitudeText,
+                  double& latitude, double& longitude) {
+    latitude = parseNumber(latitudeText).value;
+    longitude = parseNumber(longitudeText).value;
+    return std::isfinite(latitude) && std::isfinite(longitude) && latitude >= -90.0 &&
+           latitude <= 90.0 && longitude >= -180.0 && longitude <= 180.0;
+}
+
 }  // namespace
 
 bool parseWaypointLine(std::string_view line, const char* typeText, WaypointRecord& record) {
@@ -22,10 +35,8 @@ bool parseWaypointLine(std::string_view line, const char* typeText, WaypointReco
     record = WaypointRecord{};
     copyField(record.ident, columns[0]);
     copyField(record.name, columns[1]);
-    record.latitude = parseDoublePrefix(columns[2]);
-    record.longitude = parseDoublePrefix(columns[3]);
     copyField(record.typeText, typeText);
-    return true;
+    return readPosition(columns[2], columns[3], record.latitude, record.longitude);
 }
 
 bool parseNavaidLine(std::string_view line, WaypointRecord& record, NavaidKind& kind) {
@@ -37,11 +48,9 @@ bool parseNavaidLine(std::string_view line, WaypointRecord& record, NavaidKind& 
     record = WaypointRecord{};
     copyField(record.ident, columns[0]);
     copyField(record.name, columns[1]);
-    record.latitude = parseDoublePrefix(columns[2]);
-    record.longitude = parseDoublePrefix(columns[3]);
     copyField(record.typeText, kind == NavaidKind::Vor ? "VOR" : "NDB");
     if (count == 6) copyField(record.frequency, columns[5]);
-    return true;
+    return readPosition(columns[2], columns[3], record.latitude, record.longitude);
 }
 
 void parseRunwayColumn(std::string_view column, RunwayRecord& runway) {
@@ -81,8 +90,7 @@ bool parseAirportLine(std::string_view line, AirportRecord& record) {
     if (name.size() > kLongNameLength) name = name.substr(0, kCutNameLength);
     copyField(record.name, name);
     copyField(record.elevation, columns[2]);
-    record.latitude = parseDoublePrefix(columns[3]);
-    record.longitude = parseDoublePrefix(columns[4]);
+    if (!readPosition(columns[3], columns[4], record.latitude, record.longitude)) return false;
     copyField(record.typeText, "APT");
     for (int column = 5; column < count && record.runwayCount < kRunwayCapacity; ++column) {
         RunwayRecord& runway = record.runways[record.runwayCount + 1];

@@ -4,7 +4,9 @@
 //
 // A line holds a record when it is not a comment (first character ';') and has every
 // mandatory column: four for intersections and user waypoints, five for airports and
-// navaids. Columns are separated by blanks; texts are cut to their fields.
+// navaids. Columns are separated by blanks; texts are cut to their fields. A position that
+// is not finite or lies beyond ±90 degrees of latitude or ±180 of longitude makes the
+// line malformed.
 #pragma once
 
 #include <string_view>

@@ -88,13 +88,19 @@ void buildCharList(const NavDbState& db, char typeLetter, bool restricted,
         return;
     }
     if (prefix.size() >= static_cast<size_t>(kIdentSize) - 1) return;
+    // Every character appears once, in the order the table first shows it, so a table
+    // that is not sorted still offers every character that can follow the prefix.
+    bool listed[256] = {};
     const IdentColumn column = identColumn(db, typeLetter);
     for (int32_t i = 1; i <= column.count && count < kNextCharCapacity; ++i) {
         const char* ident = column.at(i);
         if (!startsWith(ident, prefix)) continue;
         const char next = ident[prefix.size()];
         if (next == '\0') continue;  // not longer than the prefix
-        if (next != list[count]) list[++count] = next;
+        bool& seen = listed[static_cast<unsigned char>(next)];
+        if (seen) continue;
+        seen = true;
+        list[++count] = next;
     }
 }
 

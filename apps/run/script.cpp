@@ -71,10 +71,20 @@ bool parseInteger(const std::string& text, double low, double high, double& out)
     return out >= low && out <= high;
 }
 
-std::string rangeText(double low, double high) {
+// A limit as six significant digits show it, unless that rounds it: then in the fewest
+// digits that read back as the limit itself, so 59.999999 never reads as 60.
+std::string limitText(double value) {
     std::ostringstream s;
-    s << "from " << low << " to " << high;
-    return s.str();
+    s << value;
+    double shown = 0.0;
+    if (parseReal(s.str(), shown) && shown == value) return s.str();
+    char text[400];
+    const auto result = std::to_chars(text, text + sizeof text, value, std::chars_format::fixed);
+    return std::string(text, result.ptr);
+}
+
+std::string rangeText(double low, double high) {
+    return "from " + limitText(low) + " to " + limitText(high);
 }
 
 struct LineParser {

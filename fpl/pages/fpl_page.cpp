@@ -99,9 +99,10 @@ void drawCommandLine(const Unit& unit, Canvas& canvas, float x, bool blankPlan) 
         }
     } else if (cursor && editor.planCursorRow == -1) {
         // A full store cannot take another plan, so the save is not offered.
+        // A save whose file could not be written says so until the cursor moves.
         const bool full = fpl.blankPlanIndex >= kPlanStoreSlots - 1;
-        drawInverseCell(canvas, x + 10.0f, boxY, 166.0f, kRowBoxHeight, x + 10.0f, 0.0f,
-                        full ? "STORE FULL" : "SAVE FPL 0 ?");
+        const char* prompt = full ? "STORE FULL" : (editor.saveFailed != 0 ? "SAVE FAILED" : "SAVE FPL 0 ?");
+        drawInverseCell(canvas, x + 10.0f, boxY, 166.0f, kRowBoxHeight, x + 10.0f, 0.0f, prompt);
     }
 }
 

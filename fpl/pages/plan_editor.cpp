@@ -70,6 +70,7 @@ void closeEditor(Unit& unit) {
     unit.page.leftCursorOn = 0;
     editor.planEditState = 0;
     editor.deletePending = 0;
+    editor.saveFailed = 0;
     if (editor.confirmPending == 1) editor.confirmPending = 0;
     clearIdentEntry(unit.planEntry);
 }
@@ -233,7 +234,13 @@ void commandLine(Unit& unit) {
     FplPageState& editor = unit.pages.fpl;
     FplState& fpl = unit.fpl;
     if (editor.planEditState == 1) {
-        if (saveRouteFile(unit) == SaveResult::StoreFull) return;  // not offered: stay
+        const SaveResult result = saveRouteFile(unit);
+        if (result == SaveResult::StoreFull) return;  // not offered: stay
+        if (result == SaveResult::NotWritten) {
+            // The editor stays open on the command line, which says so; ENT tries again.
+            editor.saveFailed = 1;
+            return;
+        }
     } else {
         // The whole "USE? INVRT?" line chosen activates the plan inverted.
         useFlightPlan(unit, editor.planCursorRow == -2 ? PlanOrder::Inverted : PlanOrder::Forward);
@@ -296,6 +303,8 @@ void blankPlanEvents(Unit& unit) {
     ControlEvents& events = unit.events;
     FlightPlan* plan = fpl.store.plan(fpl.blankPlanIndex);
     if (plan == nullptr) return;
+    // The save failure stays on the command line until the cursor moves.
+    if (events.evtLeftOuterDown != 0 || events.evtLeftOuterUp != 0) editor.saveFailed = 0;
     if (take(events.evtLeftOuterDown)) editorOuterDown(unit, *plan);
     if (take(events.evtLeftOuterUp)) editorOuterUp(unit, *plan);
     if (take(events.evtLeftInnerUp)) editorInner(unit, +1);

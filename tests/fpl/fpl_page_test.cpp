@@ -106,6 +106,33 @@ TEST(FplPage, EditsACopyOfFpl0SavesItUnchangedAndDeletesOnCrsr) {
     EXPECT_EQ(f.unit().pages.fpl.planEditState, 0);
 }
 
+// A save that cannot write its file (here a folder stands where the file is written
+// first) says so on the command line, adds no plan and keeps the editor open; once the
+// file can be written, ENT again saves it.
+TEST(FplPage, FailedSaveIsReportedAndAddsNoPlan) {
+    FplBench f;
+    f.activateStoredPlan();
+    f.bench.root().makeFolder(kPlansFolder + "AAA-CCC.RTE.tmp");
+    f.press("lcrsr");
+    f.press("lo-");
+    ASSERT_EQ(f.left(0), "SAVE FPL 0 ?");
+    f.press("ent");
+    EXPECT_EQ(f.left(0), "SAVE FAILED");
+    EXPECT_EQ(f.unit().fpl.blankPlanIndex, 3);
+    EXPECT_EQ(f.unit().pages.fpl.planEditState, 1);
+    EXPECT_FALSE(f.bench.root().exists(kPlansFolder + "AAA-CCC.RTE"));
+    // The message goes when the cursor moves away and back.
+    f.press("lo+");
+    f.press("lo-");
+    EXPECT_EQ(f.left(0), "SAVE FPL 0 ?");
+
+    std::filesystem::remove(f.bench.root().path() / (kPlansFolder + "AAA-CCC.RTE.tmp"));
+    f.press("ent");
+    EXPECT_TRUE(f.bench.root().exists(kPlansFolder + "AAA-CCC.RTE"));
+    EXPECT_EQ(f.unit().fpl.blankPlanIndex, 4);
+    EXPECT_STREQ(f.plan(3).name, "AAA-CCC.RTE");
+}
+
 TEST(FplPage, BuildsANewPlanInAFiveCellEntryField) {
     FplBench f;
     f.press("li-");  // the blank plan

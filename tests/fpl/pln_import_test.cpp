@@ -1,7 +1,10 @@
-// The .PLN import of both forms into "temp.rte", read back through the route loader.
+// The .PLN import of both forms into the route scratch, through the route loader.
 #include "fpl/pln_import.h"
 
 #include <gtest/gtest.h>
+
+#include <filesystem>
+#include <iterator>
 
 #include "fpl/route_files.h"
 #include "fpl_fixture.h"
@@ -41,7 +44,6 @@ TEST(PlnImport, TaggedFormInUtf8AndCodePage1252) {
         EXPECT_EQ(planRows(f.unit->fpl.scratch),
                   (Rows{"KSEA,APT,,47.44944,-122.30944", "OLM,INT,,46.96667,-122.90167",
                         "USR1,INT,,0.00000,0.00000", "KPDX,APT,,-45.58861,122.59694"}));
-        EXPECT_TRUE(f.planExists("temp.rte"));
     }
 }
 
@@ -84,17 +86,26 @@ TEST(PlnImport, AngleParsersKeepTheirSigns) {
     EXPECT_DOUBLE_EQ(parseLineAngle("garbage"), 0.0);
 }
 
-TEST(PlnImport, UnreadablePlanAndUnwritableTempFileAreFailures) {
+// The import writes no file, so a folder the unit cannot write to (here a folder in the
+// way of any temporary file) still lists every plan, and a pilot's temp.rte is kept.
+TEST(PlnImport, ConvertsInMemoryAndLeavesTheFolderAlone) {
     FplFixture f;
     EXPECT_EQ(importPlanFile(*f.unit, "absent.pln"), kImportFailed);
-    EXPECT_FALSE(f.planExists("temp.rte"));
-    // A folder named temp.rte cannot be written as a file: the import fails and an older
-    // plan read before is not offered in its place.
+    EXPECT_EQ(f.unit->fpl.scratch.lastIndex, -1);
+
     f.writePlan("x.pln", taggedPlan("\xB0"));
     f.root.makeFolder(kPlansFolder + "temp.rte");
-    EXPECT_EQ(importPlanFile(*f.unit, "x.pln"), kImportFailed);
-    loadRouteFile(*f.unit, "x.pln");
-    EXPECT_EQ(f.unit->fpl.scratch.lastIndex, -1);
+    EXPECT_EQ(importPlanFile(*f.unit, "x.pln"), kImportConverted);
+    EXPECT_EQ(f.unit->fpl.scratch.lastIndex, 3);
+
+    FplFixture g;
+    g.writePlan("temp.rte", "[FlightPlan]\nMINE 1 2 INT\nOURS 3 4 INT\n");
+    g.writePlan("x.pln", taggedPlan("\xB0"));
+    loadRouteFile(*g.unit, "x.pln");
+    EXPECT_EQ(g.unit->fpl.scratch.lastIndex, 3);
+    EXPECT_EQ(g.readPlan("temp.rte"), "[FlightPlan]\nMINE 1 2 INT\nOURS 3 4 INT\n");
+    const auto files = std::filesystem::directory_iterator(g.root.path() / kPlansFolder);
+    EXPECT_EQ(std::distance(begin(files), end(files)), 2);  // nothing new was written
 }
 
 TEST(PlnImport, GarbageAroundTheMarkersNeverCrashes) {

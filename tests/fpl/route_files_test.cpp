@@ -121,7 +121,7 @@ TEST(FolderScan, ListsRouteAndPlanFilesInNameOrder) {
     FplFixture f;
     f.writePlan("b-route.RTE", kThreeWaypoints);
     f.writePlan("a-route.rte", kThreeWaypoints);
-    f.writePlan("Temp.RTE", kThreeWaypoints);   // the import's file, never listed
+    f.writePlan("Temp.RTE", kThreeWaypoints);   // a pilot's own plan like any other
     f.writePlan("notes.txt", kThreeWaypoints);  // other extensions are ignored
     f.writePlan("short.rte", "[FlightPlan]\nKSEA 47 -122 APT\n");  // one waypoint
     f.writePlan("c-plan.Pln",
@@ -129,15 +129,18 @@ TEST(FolderScan, ListsRouteAndPlanFilesInNameOrder) {
                 "waypoint.0=KSEA, A, N47* 26.98', W122* 18.57', +000433.00,\n"
                 "waypoint.1=KPDX, A, N45* 35.32', W122* 35.82', +000030.00,\n");
     scanFlightPlanFolder(*f.unit);
-    ASSERT_EQ(f.unit->fpl.blankPlanIndex, 5);
+    ASSERT_EQ(f.unit->fpl.blankPlanIndex, 6);
     EXPECT_EQ(planIdents(f.plan(1)), (Rows{"MSFS", "PLNR"}));
-    EXPECT_EQ((Rows{f.plan(1).name, f.plan(2).name, f.plan(3).name, f.plan(4).name}),
-              (Rows{"", "a-route.rte", "b-route.RTE", "c-plan.Pln"}));
+    EXPECT_EQ((Rows{f.plan(1).name, f.plan(2).name, f.plan(3).name, f.plan(4).name, f.plan(5).name}),
+              (Rows{"", "a-route.rte", "b-route.RTE", "c-plan.Pln", "Temp.RTE"}));
+    // The .PLN import converts in memory: the pilot's file is read, never rewritten.
+    EXPECT_EQ(f.readPlan("Temp.RTE"), kThreeWaypoints);
+    EXPECT_EQ(planRows(f.plan(5)), kThreeRows);
     EXPECT_STREQ(f.plan(2).firstIdent, "KSEA");
     EXPECT_STREQ(f.plan(2).lastIdent, "KPDX");
     EXPECT_EQ(planRows(f.plan(4)),
               (Rows{"KSEA,APT,,47.44967,-122.30950", "KPDX,APT,,45.58867,-122.59700"}));
-    EXPECT_EQ(planIdents(f.plan(5)), (Rows{""}));
+    EXPECT_EQ(planIdents(f.plan(6)), (Rows{""}));
 }
 
 // Every name the file system allows is listed, up to its 255 characters.
@@ -217,16 +220,36 @@ TEST(RouteFileSave, UnsafeCharactersFullStoreAndMissingFolder) {
     EXPECT_EQ(saveRouteFile(*f.unit), SaveResult::StoreFull);
     EXPECT_EQ(f.unit->fpl.blankPlanIndex, kPlanStoreSlots - 1);
 
-    // No folder: the scan leaves FPL 1 and the blank plan; a save keeps the plan and says
-    // the file was not written.
-    FplFixture g;
-    g.setRoot((g.root.path() / "nowhere").string());
-    scanFlightPlanFolder(*g.unit);
-    EXPECT_EQ(g.unit->fpl.blankPlanIndex, 2);
-    setActiveRoute(*g.unit, {"KSEA", "KPDX"});
-    EXPECT_EQ(saveRouteFile(*g.unit), SaveResult::NotWritten);
-    EXPECT_EQ(g.unit->fpl.blankPlanIndex, 3);
-    EXPECT_EQ(planIdents(g.plan(2)), (Rows{"KSEA", "KPDX"}));
+}
+
+// A save that cannot write its file changes nothing in the store: the plan would be gone
+// at the next start. Each case makes the write fail in a way that running as root does
+// not get round.
+TEST(RouteFileSave, FailedWriteKeepsTheStoreAsItWas) {
+    const struct {
+        const char* name;
+        void (*prepare)(FplFixture&);
+    } cases[] = {
+        {"no folder", [](FplFixture& f) { f.setRoot((f.root.path() / "nowhere").string()); }},
+        {"folder is a file",
+         [](FplFixture& f) {
+             f.root.write("file-root", "x");
+             f.setRoot((f.root.path() / "file-root").string());
+         }},
+        {"name is a folder", [](FplFixture& f) { f.root.makeFolder(kPlansFolder + "KSEA-KPDX.RTE.tmp"); }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        FplFixture f;
+        c.prepare(f);
+        scanFlightPlanFolder(*f.unit);
+        EXPECT_EQ(f.unit->fpl.blankPlanIndex, 2);
+        setActiveRoute(*f.unit, {"KSEA", "KPDX"});
+        EXPECT_EQ(saveRouteFile(*f.unit), SaveResult::NotWritten);
+        EXPECT_EQ(f.unit->fpl.blankPlanIndex, 2);
+        EXPECT_STREQ(f.plan(2).name, "");
+        EXPECT_FALSE(f.planExists("KSEA-KPDX.RTE"));
+    }
 }
 
 }  // namespace

@@ -55,6 +55,13 @@ TEST_F(UnitRecordTest, ReadsStoredTimeAndCountsThisLoadAsACycle) {
         {"TotalTime=1.0\nPowerCycle=4\nExtra=1\n", 1.0, 6},
         {"totaltime=2.5\npowercycle=9\n", 2.5, 10},
         {"TotalTime=abc\nPowerCycle=x\n", 0.0, 1},
+        // A time no unit can have counted reads as none, so counting starts again.
+        {"TotalTime=1e200\nPowerCycle=2\n", 0.0, 3},
+        {"TotalTime=nan\nPowerCycle=2\n", 0.0, 3},
+        {"TotalTime=inf\nPowerCycle=2\n", 0.0, 3},
+        {"TotalTime=-5\nPowerCycle=2\n", 0.0, 3},
+        {"TotalTime=1000001\nPowerCycle=2\n", 0.0, 3},
+        {"TotalTime=999999.5\nPowerCycle=2\n", 999999.5, 3},
         {"", 0.0, 1},
         {nullptr, 0.0, 1},
         // The tail of an overlong line is dropped, not counted as a line of its own.
@@ -88,6 +95,15 @@ TEST_F(UnitRecordTest, WritesTimeFiveWideAndTheCount) {
     readUnitRecord(*again);
     EXPECT_DOUBLE_EQ(again->record.totalTimeHours, 13.0);
     EXPECT_EQ(again->record.powerCycles, 9);
+
+    // A damaged time is replaced by the time of this load, not carried into the file.
+    writeRecord("TotalTime=1e200\nPowerCycle=4\n");
+    auto damaged = std::make_unique<Unit>();
+    std::snprintf(damaged->rootFolder, sizeof damaged->rootFolder, "%s", root_.c_str());
+    readUnitRecord(*damaged);
+    damaged->record.secondsCounter = 360;
+    EXPECT_TRUE(writeUnitRecord(*damaged));
+    EXPECT_EQ(readRecord(), "TotalTime=  0.1\nPowerCycle=5\n");
 }
 
 TEST_F(UnitRecordTest, MissingFolderWritesNothingAndLeavesNoTemporary) {

@@ -141,10 +141,10 @@ TEST_F(Lookup, NextCharactersFollowTheTable) {
     BuildNextChars(unit, kTypeVor, "");  // empty table
     EXPECT_EQ(nextChars(), "_");
 
-    // Unsorted: repeats are dropped only against the previous entry.
-    for (const char* ident : {"AB", "AC", "AB"}) addWaypoint(unit.db, kTypeNdb, makeWaypoint(ident));
+    // Unsorted: every repeat is dropped, the rest keep the order they first appear in.
+    for (const char* ident : {"AC", "AB", "AC", "AD", "AB"}) addWaypoint(unit.db, kTypeNdb, makeWaypoint(ident));
     BuildNextChars(unit, kTypeNdb, "A");
-    EXPECT_EQ(nextChars(), "_BCB");
+    EXPECT_EQ(nextChars(), "_CBD");
 }
 
 TEST_F(Lookup, NextCharactersFullSetAndFiftyEntryLimit) {
@@ -154,13 +154,24 @@ TEST_F(Lookup, NextCharactersFullSetAndFiftyEntryLimit) {
     BuildPlanChars(unit, kTypeAirport, "");  // only intersections restrict plan entry
     EXPECT_EQ(planChars(), fullSet);
 
-    const std::string alternating = "ABABABABABABABABABABABABABABABABABABABABABABABABABABABAB";
-    for (char c : alternating) {
-        const char ident[] = {'Z', c, '\0'};
-        addWaypoint(unit.db, kTypeIntersection, makeWaypoint(ident));
+    // Repeats in an unsorted table take no room: C, after sixty alternating A and B, is
+    // still offered. Distinct characters fill the list up to its fifty entries.
+    const std::string pairs = [] {
+        std::string text;
+        for (int i = 0; i < 30; ++i) text += "AB";
+        return text + "C";
+    }();
+    const std::string distinct = "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
+    for (const std::string* chars : {&pairs, &distinct}) {
+        for (char c : *chars) {
+            const char ident[] = {chars == &pairs ? 'Z' : 'Y', c, '\0'};
+            addWaypoint(unit.db, kTypeIntersection, makeWaypoint(ident));
+        }
     }
     BuildPlanChars(unit, kTypeIntersection, "Z");
-    EXPECT_EQ(planChars(), std::string("_").append(alternating, 0, 49));
+    EXPECT_EQ(planChars(), "_ABC");
+    BuildPlanChars(unit, kTypeIntersection, "Y");
+    EXPECT_EQ(planChars(), std::string("_").append(distinct, 0, 49));
 }
 
 }  // namespace

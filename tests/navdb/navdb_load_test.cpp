@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
+#include <filesystem>
 #include <string>
 
 #include "navdb/line_parsers.h"
@@ -163,6 +166,40 @@ TEST(NavDbLoad, NavaidAndAirportLinesShortOfTheMandatoryColumnsAreSkipped) {
     ASSERT_EQ(unit.db.airportCount, 1);
     EXPECT_STREQ(unit.db.airports[1].ident, "KBBB");
     EXPECT_EQ(unit.db.airports[1].runwayCount, 1);
+}
+
+// A position that is not on the earth would be drawn as "E720°00.00'": its line is
+// skipped like one short of a column. Text that is no number still reads as 0.
+TEST(NavDbLoad, PositionsOffTheEarthOrNotFiniteSkipTheirLine) {
+    NavdataRoot root;
+    root.copyFixture("malformed/ints_positions.txt", "ints.txt");
+    root.copyFixture("malformed/navs_positions.txt", "navs.txt");
+    root.copyFixture("malformed/apts_positions.txt", "apts.txt");
+    Unit& unit = root.unit();
+    LoadNavDatabase(unit);
+    EXPECT_EQ(identsOf(unit.db.intersections, unit.db.intersectionCount), "GOOD1 WORD EDGE");
+    EXPECT_EQ(identsOf(unit.db.vors, unit.db.vorCount), "VOR2");
+    EXPECT_EQ(identsOf(unit.db.ndbs, unit.db.ndbCount), "NDB2");
+    ASSERT_EQ(unit.db.airportCount, 1);
+    EXPECT_STREQ(unit.db.airports[1].ident, "KBBB");
+}
+
+// A FIFO (no writer: opening it would wait for ever) and a folder in place of a data file
+// have no lines; the other files load as usual.
+TEST(NavDbLoad, OnlyRegularFilesAreRead) {
+    NavdataRoot root;
+    root.write("ints.txt", "GOOD NAME 1 2\n");
+    root.write("navs.txt", "");
+    const std::filesystem::path navdata =
+        std::filesystem::path(root.unit().rootFolder) / kNavdataFolder[0] / kNavdataFolder[1] /
+        kNavdataFolder[2];
+    std::filesystem::remove(navdata / "navs.txt");
+    ASSERT_EQ(::mkfifo((navdata / "navs.txt").c_str(), 0600), 0);
+    std::filesystem::create_directory(navdata / "apts.txt");
+    Unit& unit = root.unit();
+    LoadNavDatabase(unit);
+    EXPECT_EQ(identsOf(unit.db.intersections, unit.db.intersectionCount), "GOOD");
+    EXPECT_EQ(unit.db.vorCount + unit.db.ndbCount + unit.db.airportCount, 0);
 }
 
 }  // namespace
