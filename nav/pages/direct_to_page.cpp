@@ -7,6 +7,7 @@
 // always the waypoint the right page shows.
 #include <cstring>
 
+#include "base/text.h"
 #include "frame/display.h"
 #include "frame/pages/page_table.h"
 #include "frame/unit.h"
@@ -148,10 +149,15 @@ void followEntry(Unit& unit) {
     const EnteredIdent entered = enteredIdent(unit.identEntry);
     const char letter = waypointPageLetter(page.rightPageGroup);
     const bool follows = entered.text[0] != '\0' && letter != '\0' && letter != kTypeUserWaypoint;
-    if (follows && std::strcmp(entered.text, rightPageIdent(unit)) != 0) {
+    DirectToPageState& state = unit.pages.directTo;
+    const bool changed = std::strcmp(entered.text, state.followedIdent) != 0 ||
+                         state.followedGroup != page.rightPageGroup;
+    if (follows && changed && std::strcmp(entered.text, rightPageIdent(unit)) != 0) {
         followIdentEntry(unit, unit.identEntry, letter);
     }
-    unit.pages.directTo.directToConfirmPending = follows ? 1 : 0;
+    copyField(state.followedIdent, entered.text);
+    state.followedGroup = page.rightPageGroup;
+    state.directToConfirmPending = follows ? 1 : 0;
 }
 
 void drawEntryRow(const Unit& unit, Canvas& canvas, float x) {
@@ -186,6 +192,8 @@ void drawDirectToPage(Unit& unit, Host&, Canvas& canvas, float x) {
     if (take(state.directToJustOpened)) {
         state.directToCancelPending = 0;
         state.directToConfirmPending = 0;
+        state.followedIdent[0] = '\0';
+        state.followedGroup = PG_NONE;
         proposeTarget(unit);
     }
     handleEvents(unit);
