@@ -9,3 +9,11 @@ int32_t truncateToInt32(double value) {
     if (value <= -2147483648.0) return std::numeric_limits<int32_t>::min();
     return static_cast<int32_t>(value);
 }
+
+HoursMinutes splitWholeMinutes(double minutes) {
+    if (!(minutes > 0.0) || !std::isfinite(minutes)) return {};
+    constexpr double kMinutesPerDay = 24.0 * 60.0;
+    const double whole = std::fmod(std::round(minutes), kMinutesPerDay);
+    const auto total = static_cast<int32_t>(whole);
+    return {total / 60, total % 60};
+}
