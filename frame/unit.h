@@ -19,6 +19,7 @@
 #include "nav/nav_state.h"
 #include "nav/pages/direct_to_page_state.h"
 #include "nav/pages/nav_page_state.h"
+#include "nav/vnav_state.h"
 #include "navdb/ident_entry_state.h"
 #include "navdb/navdb_state.h"
 #include "navdb/pages/page_state.h"
@@ -50,6 +51,7 @@ struct Unit {
     PageRecords pages;
 
     NavState nav;
+    VnavState vnav;
     DirectToLeg directToLeg = {};
     Settings settings;
     NavDbState db;

@@ -58,6 +58,11 @@ const PrintField kPrintFields[] = {
     {"lastSteerHeading",   [](const Unit& u) { return realValue(u.nav.coupling.lastSteerHeading); }},
     {"steerHeading",       [](const Unit& u) { return realValue(u.nav.coupling.steerHeading); }},
     {"lnavGrace",          [](const Unit& u) { return wholeValue(u.nav.coupling.lnavGrace); }},
+    {"vnavField",          [](const Unit& u) { return wholeValue(u.pages.nav.vnavField); }},
+    {"vnavTargetAltitude", [](const Unit& u) { return realValue(u.vnav.vnavTargetAltitude); }},
+    {"vnavOffsetNm",       [](const Unit& u) { return realValue(u.vnav.vnavOffsetNm); }},
+    {"vnavAngleEntry",     [](const Unit& u) { return realValue(u.vnav.vnavAngleEntry); }},
+    {"vnavAngle",          [](const Unit& u) { return realValue(u.vnav.vnavAngle); }},
     // Pending control events and pressed-button images.
     {"evtLeftOuterDown",   [](const Unit& u) { return wholeValue(u.events.evtLeftOuterDown); }},
     {"evtLeftOuterUp",     [](const Unit& u) { return wholeValue(u.events.evtLeftOuterUp); }},

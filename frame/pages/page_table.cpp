@@ -8,6 +8,7 @@
 void drawSelfTestPage(Unit& unit, Host& host, Canvas& canvas, float x);
 // Navigation.
 void drawDirectToPage(Unit& unit, Host& host, Canvas& canvas, float x);
+void drawNavPage(Unit& unit, Host& host, Canvas& canvas, float x);
 // Navigation database.
 void drawAptPage(Unit& unit, Host& host, Canvas& canvas, float x);
 void drawVorPage(Unit& unit, Host& host, Canvas& canvas, float x);
@@ -33,7 +34,7 @@ constexpr PageEntry kPageTable[] = {
     {PG_TRI,          "TRI", kLeft,  &drawNoPage,       nullptr,       kNone},
     {PG_MOD,          "MOD", kLeft,  &drawNoPage,       nullptr,       kNone},
     {PG_FPL,          "FPL", kLeft,  &drawFplPage,      nullptr,       kNone},
-    {PG_NAV,          "NAV", kBoth,  &drawNoPage,       &enterNavPage, kNone},
+    {PG_NAV,          "NAV", kBoth,  &drawNavPage,      &enterNavPage, kNone},
     {PG_CAL,          "CAL", kLeft,  &drawNoPage,       nullptr,       kNone},
     {PG_STA,          "STA", kLeft,  &drawNoPage,       nullptr,       kNone},
     {PG_SET,          "SET", kLeft,  &drawNoPage,       nullptr,       kNone},

@@ -1,0 +1,33 @@
+#include "nav/vnav.h"
+
+#include <cmath>
+
+bool vnavAngleFor(double verticalSpeedFpm, double groundSpeedKt, double& angle) {
+    if (groundSpeedKt == 0.0) return false;
+    const double result = verticalSpeedFpm / (groundSpeedKt / 60.0) / 100.0;
+    if (!std::isfinite(result)) return false;
+    angle = result + 0.0;  // no "-0.0" on the page
+    return true;
+}
+
+bool descentDistanceNm(double altitudeFt, double targetAltitudeFt, double verticalSpeedFpm,
+                       double plannedGroundSpeedKt, double& distanceNm) {
+    if (verticalSpeedFpm == 0.0 || plannedGroundSpeedKt == 0.0) return false;
+    const double result =
+        (altitudeFt - targetAltitudeFt) / verticalSpeedFpm * plannedGroundSpeedKt / 60.0;
+    if (!std::isfinite(result)) return false;
+    distanceNm = result;
+    return true;
+}
+
+bool minutesToDescent(double distanceToGoNm, double descentNm, double groundSpeedKt,
+                      double& minutes) {
+    // The start of descent lies on the great circle from the aircraft to the waypoint,
+    // descentNm short of it, so the aircraft is (distanceToGo - descentNm) from it: ahead
+    // while positive, behind once negative.
+    if (!(groundSpeedKt > 0.0)) return false;
+    const double result = (distanceToGoNm - descentNm) / groundSpeedKt * 60.0;
+    if (!std::isfinite(result)) return false;
+    minutes = result;
+    return true;
+}
