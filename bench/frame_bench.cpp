@@ -5,9 +5,13 @@
 #include <atomic>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <memory>
 #include <new>
+#include <string>
+#include <unistd.h>
 
+#include "bench/navdb_generate.h"
 #include "frame/controls.h"
 #include "frame/gauge.h"
 #include "frame/host_tokens.h"
@@ -43,10 +47,11 @@ struct PoweredUnit {
     NullCanvas canvas;
     double tick = 0;
 
-    // The unit on the bundled sample data, parked at Seattle-Tacoma, so the waypoint pages
-    // have records to draw and the nearest lists something to sort.
-    PoweredUnit() {
-        std::snprintf(unit->rootFolder, sizeof unit->rootFolder, "%s/sample", TARNWICK_SOURCE_DIR);
+    // The unit on the bundled sample data (or the data under `root`), parked at
+    // Seattle-Tacoma, so the waypoint pages have records to draw and the nearest lists
+    // something to sort.
+    explicit PoweredUnit(const std::string& root = std::string(TARNWICK_SOURCE_DIR).append("/sample")) {
+        std::snprintf(unit->rootFolder, sizeof unit->rootFolder, "%s", root.c_str());
         host.attachDisplay(&canvas, 370, 176);
         host.setToken(kTokenLatitude, 47.449 * 111130.555557);
         host.setToken(kTokenLongitude, (360.0 - 122.309) * 781874935307.4);
@@ -97,6 +102,75 @@ void BM_FrameNearestVors(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_FrameNearestVors);
+
+// A unit on a database at every table's capacity, flying a coupled route leg northwards
+// at 240 kt; built once, as loading the database takes seconds.
+struct WorldFlight {
+    std::filesystem::path root =
+        std::filesystem::temp_directory_path() / ("tarnwick-frame-bench-" + std::to_string(getpid()));
+    std::unique_ptr<PoweredUnit> bench;
+    long frames = 0;
+
+    WorldFlight() {
+        navdb_bench::writeCapacityDatabase(root);
+        bench = std::make_unique<PoweredUnit>(root.string());
+        Unit& unit = *bench->unit;
+        const double lats[] = {47.0, 48.5, 50.0};
+        for (int i = 0; i < 3; ++i) {
+            PlanWaypoint& waypoint = unit.fpl.activeRoute.waypoints[i];
+            std::snprintf(waypoint.ident, sizeof waypoint.ident, "WPT%d", i);
+            waypoint.latitude = lats[i];
+            waypoint.longitude = -122.309;
+        }
+        unit.fpl.activeLastIndex = 2;
+        unit.nav.leg.activeToIndex = 1;
+        unit.nav.coupling.lnavEngaged = 1;
+        unit.vnav.vnavTargetAltitude = 3000.0;
+        unit.vnav.vnavVerticalSpeed = 500.0;
+        bench->host.setToken(kTokenAutopilotMaster, 1);
+        bench->host.setToken(kTokenAutopilotHeadingHold, 1);
+        bench->host.setToken(kTokenGroundSpeed, 240.0 * 1.68781);
+    }
+    ~WorldFlight() {
+        std::error_code error;
+        std::filesystem::remove_all(root, error);
+    }
+    // One frame 1/18 s further north; every 100 NM the flight starts over, so the nearest
+    // VORs are searched again every 5 NM and their narrow list rebuilt now and then.
+    void frame() {
+        constexpr double kDegreesPerFrame = 240.0 / 3600.0 / 18.0 / 60.0;
+        constexpr long kFramesPer100Nm = 27000;
+        const double lat = 47.449 + static_cast<double>(frames++ % kFramesPer100Nm) * kDegreesPerFrame;
+        bench->host.setToken(kTokenLatitude, lat * 111130.555557);
+        bench->frame();
+    }
+};
+
+WorldFlight& worldFlight() {
+    static WorldFlight flight;
+    return flight;
+}
+
+// Both sides on NAV pages at world-size tables with the coupling steering: argument 0 shows
+// NAV 4 counting down to the descent (cursor on the angle field) beside NAV 2 with its
+// nearest VOR, argument 1 the wide NAV 1. Reports heap allocations per frame (0 expected).
+void BM_FrameNavPagesCoupled(benchmark::State& state) {
+    WorldFlight& flight = worldFlight();
+    Unit& unit = *flight.bench->unit;
+    unit.page.leftPageGroup = PG_NAV;
+    unit.page.rightPageGroup = PG_NAV;
+    const bool wide = state.range(0) == 1;
+    unit.page.leftNavPage = wide ? 1 : 4;
+    unit.page.rightNavPage = wide ? 1 : 2;
+    unit.page.leftCursorOn = wide ? 0 : 1;
+    unit.pages.nav.vnavField = 3;
+    const long before = allocationCount.load();
+    for (auto _ : state) flight.frame();
+    const auto frames = static_cast<double>(state.iterations());
+    state.counters["allocs/frame"] = static_cast<double>(allocationCount.load() - before) / frames;
+    state.counters["lnavEngaged"] = unit.nav.coupling.lnavEngaged;
+}
+BENCHMARK(BM_FrameNavPagesCoupled)->Arg(0)->Arg(1);
 
 }  // namespace
 

@@ -53,7 +53,7 @@ SideControls controlsOf(Unit& unit, PageSide side) {
 // below 1 are kept on their grid so that repeated tenths never drift past a limit.
 double stepWithin(double value, int turn, double step, double lowest, double highest) {
     double result = value + turn * step;
-    if (step < 1.0) result = std::round(result / step) * step;
+    if (step < 1.0) result = std::round(result / step) * step + 0.0;  // + 0.0: never "-0.0"
     constexpr double kSlack = 1e-9;
     if (result < lowest - kSlack || result > highest + kSlack) return value;
     return result;
