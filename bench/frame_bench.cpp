@@ -50,7 +50,8 @@ struct PoweredUnit {
     // The unit on the bundled sample data (or the data under `root`), parked at
     // Seattle-Tacoma, so the waypoint pages have records to draw and the nearest lists
     // something to sort.
-    explicit PoweredUnit(const std::string& root = std::string(TARNWICK_SOURCE_DIR).append("/sample")) {
+    explicit PoweredUnit(
+        const std::string& root = std::string(TARNWICK_SOURCE_DIR).append("/sample")) {
         std::snprintf(unit->rootFolder, sizeof unit->rootFolder, "%s", root.c_str());
         host.attachDisplay(&canvas, 370, 176);
         host.setToken(kTokenLatitude, 47.449 * 111130.555557);
@@ -106,8 +107,8 @@ BENCHMARK(BM_FrameNearestVors);
 // A unit on a database at every table's capacity, flying a coupled route leg northwards
 // at 240 kt; built once, as loading the database takes seconds.
 struct WorldFlight {
-    std::filesystem::path root =
-        std::filesystem::temp_directory_path() / ("tarnwick-frame-bench-" + std::to_string(getpid()));
+    std::filesystem::path root = std::filesystem::temp_directory_path() /
+                                 ("tarnwick-frame-bench-" + std::to_string(getpid()));
     std::unique_ptr<PoweredUnit> bench;
     long frames = 0;
 
@@ -140,7 +141,8 @@ struct WorldFlight {
     void frame() {
         constexpr double kDegreesPerFrame = 240.0 / 3600.0 / 18.0 / 60.0;
         constexpr long kFramesPer100Nm = 27000;
-        const double lat = 47.449 + static_cast<double>(frames++ % kFramesPer100Nm) * kDegreesPerFrame;
+        const double lat =
+            47.449 + static_cast<double>(frames++ % kFramesPer100Nm) * kDegreesPerFrame;
         bench->host.setToken(kTokenLatitude, lat * 111130.555557);
         bench->frame();
     }

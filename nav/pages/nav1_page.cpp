@@ -29,7 +29,7 @@ struct CdiLayout {
     FontSpec marksFont;
     float needleTop;
     float needleBottom;
-    PointF toTriangle[3];    // relative to the centre
+    PointF toTriangle[3];  // relative to the centre
     PointF fromTriangle[3];
     float flagX;
     float flagY;
@@ -39,15 +39,35 @@ struct CdiLayout {
 };
 
 CdiLayout singleLayout(float x) {
-    return {x + 94.0f,        0.067,         x + 14.0f,     kFont14, 30.0f, 48.0f,
-            {{0, 34}, {8, 42}, {-8, 42}},  {{0, 42}, {8, 34}, {-8, 34}},
-            x + 40.0f,        24.0f,         "F L A G",     108.0f,  28.0f};
+    return {.centreX = x + 94.0f,
+            .nmPerUnit = 0.067,
+            .marksX = x + 14.0f,
+            .marksFont = kFont14,
+            .needleTop = 30.0f,
+            .needleBottom = 48.0f,
+            .toTriangle = {{0, 34}, {8, 42}, {-8, 42}},
+            .fromTriangle = {{0, 42}, {8, 34}, {-8, 34}},
+            .flagX = x + 40.0f,
+            .flagY = 24.0f,
+            .flagText = "F L A G",
+            .flagBarW = 108.0f,
+            .flagBarY = 28.0f};
 }
 
 CdiLayout wideLayout() {
-    return {185.0f,           0.033,         26.0f,         kFont28, 26.0f, 66.0f,
-            {{0, 34}, {12, 52}, {-12, 52}}, {{0, 56}, {12, 38}, {-12, 38}},
-            106.0f,           32.0f,         "F  L  A  G",  150.0f,  36.0f};
+    return {.centreX = 185.0f,
+            .nmPerUnit = 0.033,
+            .marksX = 26.0f,
+            .marksFont = kFont28,
+            .needleTop = 26.0f,
+            .needleBottom = 66.0f,
+            .toTriangle = {{0, 34}, {12, 52}, {-12, 52}},
+            .fromTriangle = {{0, 56}, {12, 38}, {-12, 38}},
+            .flagX = 106.0f,
+            .flagY = 32.0f,
+            .flagText = "F  L  A  G",
+            .flagBarW = 150.0f,
+            .flagBarY = 36.0f};
 }
 
 void drawCdi(const Unit& unit, Canvas& canvas, const NavLegView& leg, const CdiLayout& layout) {
@@ -58,7 +78,8 @@ void drawCdi(const Unit& unit, Canvas& canvas, const NavLegView& leg, const CdiL
                         layout.flagX, layout.flagY, layout.flagText, kFont24);
         return;
     }
-    const double offsetNm = deviation.aircraftLeft ? deviation.crossTrackNm : -deviation.crossTrackNm;
+    const double offsetNm = deviation.aircraftLeft ? deviation.crossTrackNm
+                                                   : -deviation.crossTrackNm;
     const double clampedNm = std::clamp(offsetNm, -kFullScaleNm, kFullScaleNm);
     const auto needleX = static_cast<float>(layout.centreX + clampedNm / layout.nmPerUnit);
     canvas.drawLine(needleX, layout.needleTop, needleX, layout.needleBottom, kGreen, 2.0f);
@@ -84,9 +105,11 @@ Nav1Rows nav1Rows(const Unit& unit, const NavLegView& leg, const char* distanceD
     Nav1Rows rows{};
     const double groundSpeed = unit.nav.aircraft.groundSpeedKt;
     const bool distanceShown = leg.hasLeg && std::isfinite(leg.distanceNm);
-    rows.distance = distanceShown ? formatCell("DIS %5.0fNM", leg.distanceNm) : formatCell("%s", distanceDashes);
-    rows.groundSpeed = leg.hasLeg && std::isfinite(groundSpeed) ? formatCell("GS    %3.0fKT", groundSpeed)
-                                                                : formatCell("GS    ---KT");
+    rows.distance = distanceShown ? formatCell("DIS %5.0fNM", leg.distanceNm)
+                                  : formatCell("%s", distanceDashes);
+    rows.groundSpeed = leg.hasLeg && std::isfinite(groundSpeed)
+                           ? formatCell("GS    %3.0fKT", groundSpeed)
+                           : formatCell("GS    ---KT");
     if (distanceShown && groundSpeed > kEteMinGroundSpeedKt) {
         const HoursMinutes ete = splitWholeMinutes(leg.distanceNm / groundSpeed * 60.0);
         rows.ete = wide ? formatCell("ETE %2d:%02d", ete.hours, ete.minutes)

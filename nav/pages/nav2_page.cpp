@@ -23,13 +23,21 @@ void drawReferenceVorRows(const Unit& unit, Canvas& canvas, float x) {
     greatCircle(vor.latitude, vor.longitude, aircraft.presentLat, aircraft.presentLon, distanceNm,
                 bearingTrue);
     const double radialMag = toMagnetic(bearingTrue, aircraft.magVar);
-    const bool shown = vor.recordIndex != 0 && std::isfinite(distanceNm) && std::isfinite(radialMag);
+    const bool shown = vor.recordIndex != 0 && std::isfinite(distanceNm) &&
+                       std::isfinite(radialMag);
     if (shown) {
-        drawCell(canvas, x + 10.0f, rowY(2), formatCell("%3s %03.0f\xB0" "FR", vor.ident, radialMag).text,
+        drawCell(canvas, x + 10.0f, rowY(2),
+                 formatCell("%3s %03.0f\xB0"
+                            "FR",
+                            vor.ident, radialMag)
+                     .text,
                  kFont28);
         drawCell(canvas, x + 10.0f, rowY(3), formatCell("  %4.1fNM", distanceNm).text, kFont28);
     } else {
-        drawCell(canvas, x + 10.0f, rowY(2), "--- ---\xB0" "FR", kFont28);
+        drawCell(canvas, x + 10.0f, rowY(2),
+                 "--- ---\xB0"
+                 "FR",
+                 kFont28);
         drawCell(canvas, x + 10.0f, rowY(3), "  ---- -NM", kFont28);
     }
 }

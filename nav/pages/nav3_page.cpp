@@ -17,7 +17,8 @@ CellText flyText(const CourseDeviation& deviation) {
     if (!deviation.valid) return formatCell("FLY    --NM");
     const char* direction = "-";
     if (deviation.crossTrackNm >= kOnCourseNm) direction = deviation.aircraftLeft ? "R" : "L";
-    return formatCell("FLY %s %2.1fNM", direction, std::min(deviation.crossTrackNm, kLargestShownNm));
+    return formatCell("FLY %s %2.1fNM", direction,
+                      std::min(deviation.crossTrackNm, kLargestShownNm));
 }
 
 }  // namespace
@@ -29,8 +30,8 @@ void drawNav3Page(const Unit& unit, Canvas& canvas, float x, const NavLegView& l
                                       : formatCell("DTK    ---\xB0");
     drawCell(canvas, x + 10.0f, rowY(1), desiredTrack.text, kFont28);
     const double track = unit.nav.wind.trackMag;
-    const CellText trackText =
-        std::isfinite(track) ? formatCell("TK     %03.0f\xB0", track) : formatCell("TK     ---\xB0");
+    const CellText trackText = std::isfinite(track) ? formatCell("TK     %03.0f\xB0", track)
+                                                    : formatCell("TK     ---\xB0");
     drawCell(canvas, x + 10.0f, rowY(2), trackText.text, kFont28);
     drawCell(canvas, x + 10.0f, rowY(3), flyText(courseDeviation(unit, leg)).text, kFont28);
 }

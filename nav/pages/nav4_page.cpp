@@ -23,8 +23,8 @@ CellText vnavStatus(const Unit& unit, const NavLegView& leg, bool onAngleField) 
     const AircraftSnapshot& aircraft = unit.nav.aircraft;
     double descentNm = 0.0;
     if (!onAngleField || !leg.hasLeg || !std::isfinite(leg.distanceNm) ||
-        !descentDistanceNm(aircraft.indicatedAltitudeFt, vnav.vnavTargetAltitude, vnav.vnavVerticalSpeed,
-                           vnav.vnavGroundSpeed, descentNm)) {
+        !descentDistanceNm(aircraft.indicatedAltitudeFt, vnav.vnavTargetAltitude,
+                           vnav.vnavVerticalSpeed, vnav.vnavGroundSpeed, descentNm)) {
         return formatCell("VNV INACTV");
     }
     double minutes = 0.0;
@@ -34,6 +34,7 @@ CellText vnavStatus(const Unit& unit, const NavLegView& leg, bool onAngleField) 
     }
     // Whole minutes and tenths, rounded once; past the point the time is negative and the
     // status shows armed again.
+    if (!(minutes > -1.0 && minutes < 10.0)) return formatCell("VNV ARMED");
     const long tenths = std::lround(minutes * 10.0);
     if (tenths < 0 || tenths >= kTenthsInTenMinutes) return formatCell("VNV ARMED");
     return formatCell("VNV IN%02ld:%02ld", tenths / 10, tenths % 10);
@@ -69,8 +70,8 @@ void drawNav4Page(Unit& unit, Canvas& canvas, float x, const NavLegView& leg, in
     drawCell(canvas, column, rowY(0), vnavStatus(unit, leg, field == 3).text, kFont28);
 
     const double altitude = unit.nav.aircraft.indicatedAltitudeFt;
-    const CellText indicated =
-        std::isfinite(altitude) ? formatCell("IND %5.0fFT", altitude) : formatCell("IND -----FT");
+    const CellText indicated = std::isfinite(altitude) ? formatCell("IND %5.0fFT", altitude)
+                                                       : formatCell("IND -----FT");
     drawCell(canvas, column, rowY(2), indicated.text, kFont28);
 
     const CellText selected = formatCell("SEL: %05.0f", vnav.vnavTargetAltitude);

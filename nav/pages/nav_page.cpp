@@ -40,11 +40,11 @@ SideControls controlsOf(Unit& unit, PageSide side) {
     PageState& page = unit.page;
     ControlEvents& events = unit.events;
     if (side == PageSide::Left) {
-        return {page.leftCursorOn,      page.leftNavPage,      events.evtLeftCrsr,
+        return {page.leftCursorOn,      page.leftNavPage,        events.evtLeftCrsr,
                 events.evtLeftInnerUp,  events.evtLeftInnerDown, events.evtLeftOuterUp,
                 events.evtLeftOuterDown};
     }
-    return {page.rightCursorOn,      page.rightNavPage,      events.evtRightCrsr,
+    return {page.rightCursorOn,      page.rightNavPage,        events.evtRightCrsr,
             events.evtRightInnerUp,  events.evtRightInnerDown, events.evtRightOuterUp,
             events.evtRightOuterDown};
 }
@@ -63,7 +63,8 @@ void changeVnavField(Unit& unit, int turn) {
     VnavState& vnav = unit.vnav;
     switch (unit.pages.nav.vnavField) {
         case 1:
-            vnav.vnavTargetAltitude = stepWithin(vnav.vnavTargetAltitude, turn, 100.0, 0.0, 99999.0);
+            vnav.vnavTargetAltitude =
+                stepWithin(vnav.vnavTargetAltitude, turn, 100.0, 0.0, 99999.0);
             break;
         case 2: vnav.vnavOffsetNm = stepWithin(vnav.vnavOffsetNm, turn, 1.0, -99.0, 99.0); break;
         default:
@@ -75,8 +76,8 @@ void changeVnavField(Unit& unit, int turn) {
 }
 
 void handleVnavKnobs(Unit& unit, const SideControls& controls) {
-    const bool noLeg =
-        unit.nav.leg.activeToIndex == kNoActiveRoute && unit.nav.leg.directToActive != 1;
+    const bool noLeg = unit.nav.leg.activeToIndex == kNoActiveRoute &&
+                       unit.nav.leg.directToActive != 1;
     if (noLeg) {
         controls.cursorOn = 0;
         return;
@@ -96,7 +97,8 @@ void handleNavEvents(Unit& unit, PageSide side) {
     const SideControls controls = controlsOf(unit, side);
     if (take(controls.crsr)) {
         controls.cursorOn = controls.cursorOn == 1 ? 0 : 1;
-        if (controls.cursorOn == 1 && controls.navPage == 4) unit.pages.nav.vnavField = kFirstVnavField;
+        if (controls.cursorOn == 1 && controls.navPage == 4)
+            unit.pages.nav.vnavField = kFirstVnavField;
     }
     if (controls.cursorOn != 1) {
         if (take(controls.innerUp)) {
@@ -104,8 +106,8 @@ void handleNavEvents(Unit& unit, PageSide side) {
                                         KnobEnd::Wrap);
         }
         if (take(controls.innerDown)) {
-            controls.navPage = knobStep(controls.navPage, KnobTurn::Down, kFirstNavPage, kLastNavPage,
-                                        KnobEnd::Wrap);
+            controls.navPage = knobStep(controls.navPage, KnobTurn::Down, kFirstNavPage,
+                                        kLastNavPage, KnobEnd::Wrap);
         }
     } else if (controls.navPage == 4) {
         handleVnavKnobs(unit, controls);
@@ -138,8 +140,8 @@ NavLegView navLegView(const Unit& unit) {
         view.toLat = target.latitude;
         view.toLon = target.longitude;
         double bearingTrue = 0.0;
-        greatCircle(nav.aircraft.presentLat, nav.aircraft.presentLon, target.latitude, target.longitude,
-                    view.distanceNm, bearingTrue);
+        greatCircle(nav.aircraft.presentLat, nav.aircraft.presentLon, target.latitude,
+                    target.longitude, view.distanceNm, bearingTrue);
         view.bearingMag = toMagnetic(bearingTrue, nav.aircraft.magVar);
         double legNm = 0.0;
         double courseTrue = 0.0;
@@ -180,9 +182,10 @@ CourseDeviation courseDeviation(const Unit& unit, const NavLegView& leg) {
 }
 
 void drawLegHeader(Canvas& canvas, const NavLegView& leg, float fromX, float headerX) {
-    drawCell(canvas, fromX, rowY(0), formatCell("%s", leg.directToMark ? kDirectToMark : leg.fromIdent).text,
-             kFont28);
-    const PointF arrow[] = {{headerX + 90.0f, 4.0f}, {headerX + 98.0f, 12.0f}, {headerX + 90.0f, 20.0f}};
+    drawCell(canvas, fromX, rowY(0),
+             formatCell("%s", leg.directToMark ? kDirectToMark : leg.fromIdent).text, kFont28);
+    const PointF arrow[] = {
+        {headerX + 90.0f, 4.0f}, {headerX + 98.0f, 12.0f}, {headerX + 90.0f, 20.0f}};
     canvas.fillPolygon(arrow, 3, kGreen);
     const float lineStart = headerX + (leg.directToMark ? 74.0f : 84.0f);
     canvas.drawLine(lineStart, 12.0f, headerX + 98.0f, 12.0f, kGreen, 2.0f);
@@ -191,7 +194,8 @@ void drawLegHeader(Canvas& canvas, const NavLegView& leg, float fromX, float hea
 
 void drawNavTitle(Canvas& canvas, float labelX, int32_t navPage, int32_t cursorOn) {
     if (cursorOn == 1) {
-        drawInverseCell(canvas, labelX, 155.0f, 66.0f, kRowTallBoxHeight, labelX, kStatusRowY, "CRSR");
+        drawInverseCell(canvas, labelX, 155.0f, 66.0f, kRowTallBoxHeight, labelX, kStatusRowY,
+                        "CRSR");
     } else {
         drawCell(canvas, labelX, kStatusRowY, formatCell("NAV%2d", navPage).text);
     }
@@ -203,14 +207,16 @@ void drawNavTitle(Canvas& canvas, float labelX, int32_t navPage, int32_t cursorO
 void drawNavPage(Unit& unit, Host&, Canvas& canvas, float x) {
     const PageSide side = x < kRightPageX ? PageSide::Left : PageSide::Right;
     handleNavEvents(unit, side);
-    if (side == PageSide::Left && unit.page.rightPageGroup == PG_NAV) handleNavEvents(unit, PageSide::Right);
+    if (side == PageSide::Left && unit.page.rightPageGroup == PG_NAV)
+        handleNavEvents(unit, PageSide::Right);
 
     const bool wide = bothSidesOnNav1(unit.page);
     if (wide && side == PageSide::Right) return;  // the left page drew across both sides
 
     beginPage(canvas, unit.display);
     const int32_t navPage = side == PageSide::Left ? unit.page.leftNavPage : unit.page.rightNavPage;
-    const int32_t cursorOn = side == PageSide::Left ? unit.page.leftCursorOn : unit.page.rightCursorOn;
+    const int32_t cursorOn = side == PageSide::Left ? unit.page.leftCursorOn
+                                                    : unit.page.rightCursorOn;
     const float titleX = x + (side == PageSide::Left ? 10.0f : 100.0f);
     switch (navPage) {
         case 1:
