@@ -171,6 +171,7 @@ void BM_FrameNavPagesCoupled(benchmark::State& state) {
     const auto frames = static_cast<double>(state.iterations());
     state.counters["allocs/frame"] = static_cast<double>(allocationCount.load() - before) / frames;
     state.counters["lnavEngaged"] = unit.nav.coupling.lnavEngaged;
+    state.counters["vors"] = unit.db.vorCount;
 }
 BENCHMARK(BM_FrameNavPagesCoupled)->Arg(0)->Arg(1);
 
