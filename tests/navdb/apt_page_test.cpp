@@ -50,11 +50,7 @@ protected:
     }
     std::string row(int k) const { return bench.row(Side::Right, k); }
     // Rows `first` to `last` joined by "|".
-    std::string rows(int first, int last) const {
-        std::string text = row(first);
-        for (int k = first + 1; k <= last; ++k) text.append("|").append(row(k));
-        return text;
-    }
+    std::string rows(int first, int last) const { return bench.rows(Side::Right, first, last); }
     std::string label() const { return bench.row(Side::Right, kStatusRow); }
 
     TestBench bench;
@@ -135,7 +131,7 @@ TEST_F(AptPageTest, Apt3ListsRunwayPairsAndStepsTheOffsets) {
         {"ri-", 1, 0, "", "APT+3"},
     };
     for (const auto& step : steps) {
-        for (int k = 0; k < step.presses; ++k) bench.press(step.key);
+        bench.press(step.key, step.presses);
         SCOPED_TRACE(std::string(step.key) + " to " + step.label);
         EXPECT_EQ(label(), step.label);
         if (step.offset < 0) continue;
@@ -146,8 +142,7 @@ TEST_F(AptPageTest, Apt3ListsRunwayPairsAndStepsTheOffsets) {
 
 TEST_F(AptPageTest, SingleRunwayGetsItsListViewAndDiagram) {
     showAirport(3);
-    bench.press("ri+");
-    bench.press("ri+");
+    bench.press("ri+", 2);
     EXPECT_EQ(label(), "APT+3");
 
     // One line through the page centre, its length the runway at the diagram's scale,
@@ -193,7 +188,7 @@ TEST_F(AptPageTest, PulledKnobStepsIntoTheNearestAirports) {
     bench.press("ri+");  // past the last listed place: back to airport 1
     EXPECT_EQ(bench.unit().db.currentAirport, 1);
     EXPECT_EQ(bench.unit().pages.apt.aptNearestMode, 0);
-    for (int k = 0; k < 3; ++k) bench.press("ri+");
+    bench.press("ri+", 3);
     EXPECT_EQ(bench.unit().db.currentAirport, 3) << "stops at the last airport";
 }
 
