@@ -16,6 +16,8 @@ void drawIntPage(Unit& unit, Host& host, Canvas& canvas, float x);
 void drawSupPage(Unit& unit, Host& host, Canvas& canvas, float x);
 // Flight plans.
 void drawFplPage(Unit& unit, Host& host, Canvas& canvas, float x);
+void drawRefPage(Unit& unit, Host& host, Canvas& canvas, float x);
+void drawDuplicatesPage(Unit& unit, Host& host, Canvas& canvas, float x);
 
 namespace {
 
@@ -39,7 +41,7 @@ constexpr PageEntry kPageTable[] = {
     {PG_SET,          "SET", kLeft,  &drawNoPage,       nullptr,       kNone},
     {PG_OTH,          "OTH", kLeft,  &drawNoPage,       nullptr,       kNone},
     {PG_APT,          "APT", kRight, &drawAptPage,      nullptr,       kNone},
-    {PG_REF,          "REF", kRight, &drawNoPage,       nullptr,       kNone},
+    {PG_REF,          "REF", kRight, &drawRefPage,      nullptr,       kNone},
     {PG_ACT,          "ACT", kRight, &drawNoPage,       nullptr,       kNone},
     {PG_DT,           "D/T", kRight, &drawNoPage,       nullptr,       kNone},
     {PG_VOR,          "VOR", kRight, &drawVorPage,      nullptr,       kNone},
@@ -50,7 +52,7 @@ constexpr PageEntry kPageTable[] = {
     {PG_ALT,          "ALT", kLeft,  &drawNoPage,       nullptr,       kNone},
     {PG_MESSAGE,      "MSG", kLeft,  &drawNoPage,       nullptr,       PageCover::RightPage},
     {PG_SELF_TEST,    "",    kLeft,  &drawSelfTestPage, nullptr,       PageCover::WholeDisplay},
-    {PG_DUPLICATES,   "DUP", kLeft,  &drawNoPage,       nullptr,       kNone},
+    {PG_DUPLICATES,   "DUP", kLeft,  &drawDuplicatesPage, nullptr,     kNone},
 };
 // clang-format on
 
