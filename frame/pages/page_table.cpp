@@ -16,6 +16,7 @@ void drawIntPage(Unit& unit, Host& host, Canvas& canvas, float x);
 void drawSupPage(Unit& unit, Host& host, Canvas& canvas, float x);
 // Flight plans.
 void drawFplPage(Unit& unit, Host& host, Canvas& canvas, float x);
+void drawActPage(Unit& unit, Host& host, Canvas& canvas, float x);
 
 namespace {
 
@@ -40,7 +41,7 @@ constexpr PageEntry kPageTable[] = {
     {PG_OTH,          "OTH", kLeft,  &drawNoPage,       nullptr,       kNone},
     {PG_APT,          "APT", kRight, &drawAptPage,      nullptr,       kNone},
     {PG_REF,          "REF", kRight, &drawNoPage,       nullptr,       kNone},
-    {PG_ACT,          "ACT", kRight, &drawNoPage,       nullptr,       kNone},
+    {PG_ACT,          "ACT", kRight, &drawActPage,      nullptr,       kNone},
     {PG_DT,           "D/T", kRight, &drawNoPage,       nullptr,       kNone},
     {PG_VOR,          "VOR", kRight, &drawVorPage,      nullptr,       kNone},
     {PG_NDB,          "NDB", kRight, &drawNdbPage,      nullptr,       kNone},
