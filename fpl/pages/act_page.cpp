@@ -21,7 +21,8 @@ constexpr int kLongitudeRow = 5;
 // reads past the waypoints that are there.
 const PlanWaypoint* activeWaypoint(const Unit& unit) {
     const int32_t to = unit.nav.leg.activeToIndex;
-    if (to == kNoActiveRoute || to < 0 || to > unit.fpl.activeLastIndex || to >= kPlanWaypointCount) {
+    if (to == kNoActiveRoute || to < 0 || to > unit.fpl.activeLastIndex ||
+        to >= kPlanWaypointCount) {
         return nullptr;
     }
     return &unit.fpl.activeRoute.waypoints[to];
@@ -39,7 +40,8 @@ void drawWaypointRows(Canvas& canvas, float x, int32_t index, const PlanWaypoint
     drawCell(canvas, x + kIdentColumn, rowY(kIdentRow),
              formatCell(" %2d %5s %s", index + 1, waypoint.ident, typeLetter).text);
     drawActiveArrow(canvas, x);
-    drawCell(canvas, x + kIdentColumn, rowY(kFrequencyRow), formatCell("%s", waypoint.frequency).text);
+    drawCell(canvas, x + kIdentColumn, rowY(kFrequencyRow),
+             formatCell("%s", waypoint.frequency).text);
 }
 
 }  // namespace

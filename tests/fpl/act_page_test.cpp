@@ -9,6 +9,12 @@
 
 namespace {
 
+// A position row written with "*" for the degree sign (0xB0 on the display).
+std::string row(std::string text) {
+    text[4] = '\xB0';
+    return text;
+}
+
 // Three route waypoints far from the aircraft (60 N, 10 E), so nothing is sequenced.
 TEST(ActPage, RowsOfTheActiveWaypointOrThePresentPosition) {
     struct Case {
@@ -23,14 +29,14 @@ TEST(ActPage, RowsOfTheActiveWaypointOrThePresentPosition) {
         const char* lonRow;
     };
     const Case cases[] = {
-        {"no route: the aircraft", kNoActiveRoute, "SEA", "VOR", "116.80", 0, 0, "",
-         "N 60\xB0" "00.00'", "E 10\xB0" "00.00'"},
-        {"a VOR file type shows V; rounding carries", 1, "SEA", "VOR", "116.80", 45.99999,
-         -122.3, "  2   SEA V", "N 46\xB0" "00.00'", "W122\xB0" "18.00'"},
+        {"no route: the aircraft", kNoActiveRoute, "SEA", "VOR", "116.80", 0, 0, "", "N 60*00.00'",
+         "E 10*00.00'"},
+        {"a VOR file type shows V; rounding carries", 1, "SEA", "VOR", "116.80", 45.99999, -122.3,
+         "  2   SEA V", "N 46*00.00'", "W122*18.00'"},
         {"no type, south and west below 100", 0, "KBFI", "", "", -33.8675, -70.25, "  1  KBFI ",
-         "S 33\xB0" "52.05'", "W 70\xB0" "15.00'"},
+         "S 33*52.05'", "W 70*15.00'"},
         {"an index past the route's end: the aircraft", 5, "SEA", "VOR", "", 1, 1, "",
-         "N 60\xB0" "00.00'", "E 10\xB0" "00.00'"},
+         "N 60*00.00'", "E 10*00.00'"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -49,25 +55,29 @@ TEST(ActPage, RowsOfTheActiveWaypointOrThePresentPosition) {
         const bool shown = c.identRow[0] != '\0';
         EXPECT_EQ(bench.textAt(189.0f, 0.0f), c.identRow) << bench.dump();
         EXPECT_EQ(bench.textAt(189.0f, 72.0f), shown ? c.frequency : "");
-        EXPECT_EQ(bench.textAt(194.0f, 96.0f), c.latRow);
-        EXPECT_EQ(bench.textAt(194.0f, 120.0f), c.lonRow);
+        EXPECT_EQ(bench.textAt(194.0f, 96.0f), row(c.latRow));
+        EXPECT_EQ(bench.textAt(194.0f, 120.0f), row(c.lonRow));
         EXPECT_EQ(bench.textAt(284.0f, kStatusRowY), "ACT 1");
 
-        // The arrow before the number: the filled triangle and its line, only with a route.
+        // The arrow before the number, only with a route: the triangle's corners and the
+        // line's ends as "x,y" pairs.
         std::string arrow;
-        for (const DrawItem& item : bench.canvas().items()) {
-            if (item.kind == DrawKind::FillPolygon) {
-                for (int32_t k = 0; k < item.pointCount; ++k) {
-                    const PointF& p = bench.canvas().points()[static_cast<size_t>(item.firstPoint + k)];
-                    arrow.append(std::to_string(static_cast<int>(p.x))).append(",")
-                        .append(std::to_string(static_cast<int>(p.y))).append(" ");
-                }
-            } else if (item.kind == DrawKind::Line && item.y == item.y2 && item.y < 150.0f) {
-                arrow.append(std::to_string(static_cast<int>(item.x))).append("-")
-                    .append(std::to_string(static_cast<int>(item.x2))).append(" ");
+        auto add = [&arrow](float a, float b) {
+            arrow.append(std::to_string(static_cast<int>(a))).append(",");
+            arrow.append(std::to_string(static_cast<int>(b))).append(" ");
+        };
+        const RecordingCanvas& canvas = bench.canvas();
+        for (const DrawItem& item : canvas.items()) {
+            for (int32_t k = 0; item.kind == DrawKind::FillPolygon && k < item.pointCount; ++k) {
+                const PointF& p = canvas.points()[static_cast<size_t>(item.firstPoint + k)];
+                add(p.x, p.y);
+            }
+            if (item.kind == DrawKind::Line && item.y == item.y2 && item.y < 150.0f) {
+                add(item.x, item.y);
+                add(item.x2, item.y2);
             }
         }
-        EXPECT_EQ(arrow, shown ? "199,4 207,12 199,20 193-207 " : "");
+        EXPECT_EQ(arrow, shown ? "199,4 207,12 199,20 193,12 207,12 " : "");
     }
 }
 
