@@ -18,6 +18,7 @@ void drawSupPage(Unit& unit, Host& host, Canvas& canvas, float x);
 void drawFplPage(Unit& unit, Host& host, Canvas& canvas, float x);
 void drawRefPage(Unit& unit, Host& host, Canvas& canvas, float x);
 void drawDuplicatesPage(Unit& unit, Host& host, Canvas& canvas, float x);
+void drawActPage(Unit& unit, Host& host, Canvas& canvas, float x);
 
 namespace {
 
@@ -42,7 +43,7 @@ constexpr PageEntry kPageTable[] = {
     {PG_OTH,          "OTH", kLeft,  &drawNoPage,       nullptr,       kNone},
     {PG_APT,          "APT", kRight, &drawAptPage,      nullptr,       kNone},
     {PG_REF,          "REF", kRight, &drawRefPage,      nullptr,       kNone},
-    {PG_ACT,          "ACT", kRight, &drawNoPage,       nullptr,       kNone},
+    {PG_ACT,          "ACT", kRight, &drawActPage,      nullptr,       kNone},
     {PG_DT,           "D/T", kRight, &drawNoPage,       nullptr,       kNone},
     {PG_VOR,          "VOR", kRight, &drawVorPage,      nullptr,       kNone},
     {PG_NDB,          "NDB", kRight, &drawNdbPage,      nullptr,       kNone},
