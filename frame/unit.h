@@ -13,6 +13,7 @@
 
 #include "fpl/fpl_state.h"
 #include "fpl/pages/fpl_page_state.h"
+#include "fpl/pages/tri_page_state.h"
 #include "frame/page_state.h"
 #include "frame/settings.h"
 #include "nav/direct_to_leg.h"
@@ -34,6 +35,7 @@ struct PageRecords {
     SupPageState sup;
     FplPageState fpl;
     DirectToPageState directTo;
+    TriPageState tri;  // also the trip fuel figures the OTH pages show
 };
 
 struct Unit {

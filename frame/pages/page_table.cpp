@@ -16,6 +16,7 @@ void drawIntPage(Unit& unit, Host& host, Canvas& canvas, float x);
 void drawSupPage(Unit& unit, Host& host, Canvas& canvas, float x);
 // Flight plans.
 void drawFplPage(Unit& unit, Host& host, Canvas& canvas, float x);
+void drawTriPage(Unit& unit, Host& host, Canvas& canvas, float x);
 
 namespace {
 
@@ -30,7 +31,7 @@ constexpr PageSides kBoth = PageSides::Both;
 // clang-format off
 constexpr PageEntry kPageTable[] = {
     // group          label  sides   run                enter          cover
-    {PG_TRI,          "TRI", kLeft,  &drawNoPage,       nullptr,       kNone},
+    {PG_TRI,          "TRI", kLeft,  &drawTriPage,      nullptr,       kNone},
     {PG_MOD,          "MOD", kLeft,  &drawNoPage,       nullptr,       kNone},
     {PG_FPL,          "FPL", kLeft,  &drawFplPage,      nullptr,       kNone},
     {PG_NAV,          "NAV", kBoth,  &drawNoPage,       &enterNavPage, kNone},
