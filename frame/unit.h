@@ -20,6 +20,7 @@
 #include "nav/nav_state.h"
 #include "nav/pages/direct_to_page_state.h"
 #include "nav/pages/nav_page_state.h"
+#include "nav/pages/oth_page_state.h"
 #include "navdb/ident_entry_state.h"
 #include "navdb/navdb_state.h"
 #include "navdb/pages/page_state.h"
@@ -36,6 +37,7 @@ struct PageRecords {
     FplPageState fpl;
     DirectToPageState directTo;
     TriPageState tri;  // also the trip fuel figures the OTH pages show
+    OthPageState oth;
 };
 
 struct Unit {

@@ -62,6 +62,8 @@ const PrintField kPrintFields[] = {
     {"triDigitField",      [](const Unit& u) { return wholeValue(u.pages.tri.triDigitField); }},
     {"fuelReserve",        [](const Unit& u) { return realValue(u.pages.tri.fuelReserve); }},
     {"fuelRequired",       [](const Unit& u) { return realValue(u.pages.tri.fuelRequired); }},
+    {"othPage",            [](const Unit& u) { return wholeValue(u.pages.oth.othPage); }},
+    {"othDigit",           [](const Unit& u) { return wholeValue(u.pages.oth.othDigit); }},
     // Pending control events and pressed-button images.
     {"evtLeftOuterDown",   [](const Unit& u) { return wholeValue(u.events.evtLeftOuterDown); }},
     {"evtLeftOuterUp",     [](const Unit& u) { return wholeValue(u.events.evtLeftOuterUp); }},

@@ -8,6 +8,7 @@
 void drawSelfTestPage(Unit& unit, Host& host, Canvas& canvas, float x);
 // Navigation.
 void drawDirectToPage(Unit& unit, Host& host, Canvas& canvas, float x);
+void drawOthPage(Unit& unit, Host& host, Canvas& canvas, float x);
 // Navigation database.
 void drawAptPage(Unit& unit, Host& host, Canvas& canvas, float x);
 void drawVorPage(Unit& unit, Host& host, Canvas& canvas, float x);
@@ -38,7 +39,7 @@ constexpr PageEntry kPageTable[] = {
     {PG_CAL,          "CAL", kLeft,  &drawNoPage,       nullptr,       kNone},
     {PG_STA,          "STA", kLeft,  &drawNoPage,       nullptr,       kNone},
     {PG_SET,          "SET", kLeft,  &drawNoPage,       nullptr,       kNone},
-    {PG_OTH,          "OTH", kLeft,  &drawNoPage,       nullptr,       kNone},
+    {PG_OTH,          "OTH", kLeft,  &drawOthPage,      nullptr,       kNone},
     {PG_APT,          "APT", kRight, &drawAptPage,      nullptr,       kNone},
     {PG_REF,          "REF", kRight, &drawNoPage,       nullptr,       kNone},
     {PG_ACT,          "ACT", kRight, &drawNoPage,       nullptr,       kNone},
