@@ -159,6 +159,7 @@ void handleEvents(Unit& unit) {
         return;
     }
     if (tri.triPage != 1) return;
+    const EnteredIdent before = enteredIdent(unit.identEntry);
     for (const KnobTurn turn : {KnobTurn::Up, KnobTurn::Down}) {
         if (!take(turn == KnobTurn::Up ? events.evtLeftInnerUp : events.evtLeftInnerDown)) continue;
         if (tri.triDigitField != 0) {
@@ -169,6 +170,12 @@ void handleEvents(Unit& unit) {
     }
     if (take(events.evtLeftOuterUp)) cursorRight(unit);
     if (take(events.evtLeftOuterDown)) cursorLeft(unit);
+    // An identifier changed after its look-up is not the one waiting for ENT: the next ENT
+    // looks the new one up instead of taking the old one.
+    int32_t& confirmPending = unit.pages.fpl.confirmPending;
+    if (confirmPending == 1 && std::strcmp(before.text, enteredIdent(unit.identEntry).text) != 0) {
+        confirmPending = 0;
+    }
     if (tri.triDigitField == 0 && take(events.evtEnt)) handleEnt(unit);
 }
 
