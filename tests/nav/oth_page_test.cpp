@@ -42,6 +42,9 @@ TEST(OthPages, FuelAndAirDataAtTheirEdges) {
         {"RANGE", 6, 2000, 0, 500, true, 150, 1500, 0, 0, 0.5, 0, "", 3, "RANGE   150", 500},
         {"ENDUR rounds to a whole hour", 6, 2000 - 0.5, 0, 500, true, 150, 1500, 0, 0, 0.5, 0,
          "", 2, "ENDUR 01:00", 500},
+        // Not wrapped at a day: the longest the field holds.
+        {"ENDUR beyond 99 hours", 6, 200000, 0, 500, true, 150, 1500, 0, 0, 0.5, 0, "", 2,
+         "ENDUR 99:59", 500},
         {"ENDUR under the reserve", 6, 300, 0, 500, true, 150, 1500, 0, 0, 0.5, 0, "", 2,
          "ENDUR 00:00", 500},
         {"RANGE under the reserve", 6, 300, 0, 500, true, 150, 1500, 0, 0, 0.5, 0, "", 3,
