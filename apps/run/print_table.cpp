@@ -63,6 +63,12 @@ const PrintField kPrintFields[] = {
     {"lastSteerHeading",   [](const Unit& u) { return realValue(u.nav.coupling.lastSteerHeading); }},
     {"steerHeading",       [](const Unit& u) { return realValue(u.nav.coupling.steerHeading); }},
     {"lnavGrace",          [](const Unit& u) { return wholeValue(u.nav.coupling.lnavGrace); }},
+    {"triPage",            [](const Unit& u) { return wholeValue(u.pages.tri.triPage); }},
+    {"triDigitField",      [](const Unit& u) { return wholeValue(u.pages.tri.triDigitField); }},
+    {"fuelReserve",        [](const Unit& u) { return realValue(u.pages.tri.fuelReserve); }},
+    {"fuelRequired",       [](const Unit& u) { return realValue(u.pages.tri.fuelRequired); }},
+    {"othPage",            [](const Unit& u) { return wholeValue(u.pages.oth.othPage); }},
+    {"othDigit",           [](const Unit& u) { return wholeValue(u.pages.oth.othDigit); }},
     // Pending control events and pressed-button images.
     {"evtLeftOuterDown",   [](const Unit& u) { return wholeValue(u.events.evtLeftOuterDown); }},
     {"evtLeftOuterUp",     [](const Unit& u) { return wholeValue(u.events.evtLeftOuterUp); }},

@@ -8,6 +8,7 @@
 void drawSelfTestPage(Unit& unit, Host& host, Canvas& canvas, float x);
 // Navigation.
 void drawDirectToPage(Unit& unit, Host& host, Canvas& canvas, float x);
+void drawOthPage(Unit& unit, Host& host, Canvas& canvas, float x);
 // Navigation database.
 void drawAptPage(Unit& unit, Host& host, Canvas& canvas, float x);
 void drawVorPage(Unit& unit, Host& host, Canvas& canvas, float x);
@@ -19,6 +20,7 @@ void drawFplPage(Unit& unit, Host& host, Canvas& canvas, float x);
 void drawRefPage(Unit& unit, Host& host, Canvas& canvas, float x);
 void drawDuplicatesPage(Unit& unit, Host& host, Canvas& canvas, float x);
 void drawActPage(Unit& unit, Host& host, Canvas& canvas, float x);
+void drawTriPage(Unit& unit, Host& host, Canvas& canvas, float x);
 
 namespace {
 
@@ -33,14 +35,14 @@ constexpr PageSides kBoth = PageSides::Both;
 // clang-format off
 constexpr PageEntry kPageTable[] = {
     // group          label  sides   run                enter          cover
-    {PG_TRI,          "TRI", kLeft,  &drawNoPage,       nullptr,       kNone},
+    {PG_TRI,          "TRI", kLeft,  &drawTriPage,      nullptr,       kNone},
     {PG_MOD,          "MOD", kLeft,  &drawNoPage,       nullptr,       kNone},
     {PG_FPL,          "FPL", kLeft,  &drawFplPage,      nullptr,       kNone},
     {PG_NAV,          "NAV", kBoth,  &drawNoPage,       &enterNavPage, kNone},
     {PG_CAL,          "CAL", kLeft,  &drawNoPage,       nullptr,       kNone},
     {PG_STA,          "STA", kLeft,  &drawNoPage,       nullptr,       kNone},
     {PG_SET,          "SET", kLeft,  &drawNoPage,       nullptr,       kNone},
-    {PG_OTH,          "OTH", kLeft,  &drawNoPage,       nullptr,       kNone},
+    {PG_OTH,          "OTH", kLeft,  &drawOthPage,      nullptr,       kNone},
     {PG_APT,          "APT", kRight, &drawAptPage,      nullptr,       kNone},
     {PG_REF,          "REF", kRight, &drawRefPage,      nullptr,       kNone},
     {PG_ACT,          "ACT", kRight, &drawActPage,      nullptr,       kNone},
