@@ -36,7 +36,8 @@ void pressButton(PressedImages& pressed, int32_t& flag) {
 
 void leftOuterKnob(Unit& unit, int direction) {
     PageState& page = unit.page;
-    if (page.leftCursorOn == 1) {
+    // The duplicate list moves its selection with this knob even with the cursor off.
+    if (page.leftCursorOn == 1 || page.leftPageGroup == PG_DUPLICATES) {
         (direction < 0 ? unit.events.evtLeftOuterDown : unit.events.evtLeftOuterUp) = 1;
         return;
     }

@@ -13,12 +13,15 @@
 
 #include "fpl/fpl_state.h"
 #include "fpl/pages/fpl_page_state.h"
+#include "fpl/pages/ref_page_state.h"
+#include "fpl/pages/tri_page_state.h"
 #include "frame/page_state.h"
 #include "frame/settings.h"
 #include "nav/direct_to_leg.h"
 #include "nav/nav_state.h"
 #include "nav/pages/direct_to_page_state.h"
 #include "nav/pages/nav_page_state.h"
+#include "nav/pages/oth_page_state.h"
 #include "nav/vnav_state.h"
 #include "navdb/ident_entry_state.h"
 #include "navdb/navdb_state.h"
@@ -35,6 +38,10 @@ struct PageRecords {
     SupPageState sup;
     FplPageState fpl;
     DirectToPageState directTo;
+    RefPageState ref;
+    DuplicatesPageState duplicates;
+    TriPageState tri;  // also the trip fuel figures the OTH pages show
+    OthPageState oth;
 };
 
 struct Unit {

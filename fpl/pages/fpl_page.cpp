@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "fpl/pages/fpl_page.h"
 #include "fpl/pages/plan_editor.h"
 #include "fpl/plan_store.h"
 #include "frame/display.h"
@@ -194,6 +195,10 @@ void drawPlan(const Unit& unit, Canvas& canvas, float x) {
 
 void drawFplPage(Unit& unit, Host&, Canvas& canvas, float x) {
     handleFplEvents(unit);
+    drawFplPageOnly(unit, canvas, x);
+}
+
+void drawFplPageOnly(const Unit& unit, Canvas& canvas, float x) {
     beginPage(canvas, unit.display);
     if (unit.fpl.selectedPlan == 0) {
         drawActiveRoute(unit, canvas, x);

@@ -71,7 +71,11 @@ void closeEditor(Unit& unit) {
     editor.planEditState = 0;
     editor.deletePending = 0;
     editor.saveFailed = 0;
-    if (editor.confirmPending == 1) editor.confirmPending = 0;
+    // A waypoint found here (1) or made by the REF page (2, while the SUP page enters no
+    // coordinates) no longer waits once the editor closes.
+    if (editor.confirmPending == 1 || (editor.confirmPending == 2 && unit.pages.sup.supLine == 0)) {
+        editor.confirmPending = 0;
+    }
     clearIdentEntry(unit.planEntry);
 }
 
@@ -133,7 +137,7 @@ void storedPlanEvents(Unit& unit) {
     if (take(events.evtLeftOuterDown)) editor.storedPlanChoice = kChoiceUse;
     if (take(events.evtLeftOuterUp) && fpl.selectedPlan >= 2) editor.storedPlanChoice = kChoiceInvert;
     // ENT is read, not taken: the right page sees the same press (kPageRunOrder).
-    if (events.evtEnt != 1 || supCreationOwnsEnt(unit)) return;
+    if (events.evtEnt != 1 || rightPageOwnsEnt(unit)) return;
     const PlanOrder order =
         editor.storedPlanChoice == kChoiceInvert ? PlanOrder::Inverted : PlanOrder::Forward;
     if (useFlightPlan(unit, order)) {
@@ -276,7 +280,7 @@ void lookUpEntry(Unit& unit) {
 
 void blankPlanEnt(Unit& unit, FlightPlan& plan) {
     FplPageState& editor = unit.pages.fpl;
-    if (supCreationOwnsEnt(unit)) return;
+    if (rightPageOwnsEnt(unit)) return;
     if (editor.deletePending == 1) {
         deletePlanWaypoint(unit, editor.planCursorRow);
         if (plan.lastIndex < 0) clearPlanSlot(plan);  // an empty plan keeps its empty row
@@ -329,6 +333,12 @@ bool supCreationOwnsEnt(const Unit& unit) {
     return unit.page.rightPageGroup == PG_SUP && unit.page.rightCursorOn == 1 &&
            (unit.identEntry.entryColumn >= 6 || unit.pages.sup.supLine >= 1);
 }
+
+bool rightPageOwnsEnt(const Unit& unit) {
+    return supCreationOwnsEnt(unit) || (unit.page.rightPageGroup == PG_REF && unit.page.rightCursorOn == 1);
+}
+
+void scrollPlanToCursor(Unit& unit) { scrollToCursor(unit); }
 
 int32_t activeRouteTopRow(const Unit& unit) {
     const int32_t last = unit.fpl.activeLastIndex;

@@ -22,5 +22,12 @@ bool planEntryInProgress(const Unit& unit);
 // entry): ENT then belongs to the SUP page.
 bool supCreationOwnsEnt(const Unit& unit);
 
+// True while ENT belongs to the right page: the SUP page creating a waypoint, or the REF
+// page with its cursor on.
+bool rightPageOwnsEnt(const Unit& unit);
+
+// Scrolls the blank plan so that its cursor row is in view.
+void scrollPlanToCursor(Unit& unit);
+
 // The page's first shown waypoint on FPL 0: the active leg is kept in view.
 int32_t activeRouteTopRow(const Unit& unit);

@@ -8,6 +8,7 @@
 void drawSelfTestPage(Unit& unit, Host& host, Canvas& canvas, float x);
 // Navigation.
 void drawDirectToPage(Unit& unit, Host& host, Canvas& canvas, float x);
+void drawOthPage(Unit& unit, Host& host, Canvas& canvas, float x);
 void drawNavPage(Unit& unit, Host& host, Canvas& canvas, float x);
 // Navigation database.
 void drawAptPage(Unit& unit, Host& host, Canvas& canvas, float x);
@@ -17,6 +18,10 @@ void drawIntPage(Unit& unit, Host& host, Canvas& canvas, float x);
 void drawSupPage(Unit& unit, Host& host, Canvas& canvas, float x);
 // Flight plans.
 void drawFplPage(Unit& unit, Host& host, Canvas& canvas, float x);
+void drawRefPage(Unit& unit, Host& host, Canvas& canvas, float x);
+void drawDuplicatesPage(Unit& unit, Host& host, Canvas& canvas, float x);
+void drawActPage(Unit& unit, Host& host, Canvas& canvas, float x);
+void drawTriPage(Unit& unit, Host& host, Canvas& canvas, float x);
 
 namespace {
 
@@ -31,17 +36,17 @@ constexpr PageSides kBoth = PageSides::Both;
 // clang-format off
 constexpr PageEntry kPageTable[] = {
     // group          label  sides   run                enter          cover
-    {PG_TRI,          "TRI", kLeft,  &drawNoPage,       nullptr,       kNone},
+    {PG_TRI,          "TRI", kLeft,  &drawTriPage,      nullptr,       kNone},
     {PG_MOD,          "MOD", kLeft,  &drawNoPage,       nullptr,       kNone},
     {PG_FPL,          "FPL", kLeft,  &drawFplPage,      nullptr,       kNone},
     {PG_NAV,          "NAV", kBoth,  &drawNavPage,      &enterNavPage, kNone},
     {PG_CAL,          "CAL", kLeft,  &drawNoPage,       nullptr,       kNone},
     {PG_STA,          "STA", kLeft,  &drawNoPage,       nullptr,       kNone},
     {PG_SET,          "SET", kLeft,  &drawNoPage,       nullptr,       kNone},
-    {PG_OTH,          "OTH", kLeft,  &drawNoPage,       nullptr,       kNone},
+    {PG_OTH,          "OTH", kLeft,  &drawOthPage,      nullptr,       kNone},
     {PG_APT,          "APT", kRight, &drawAptPage,      nullptr,       kNone},
-    {PG_REF,          "REF", kRight, &drawNoPage,       nullptr,       kNone},
-    {PG_ACT,          "ACT", kRight, &drawNoPage,       nullptr,       kNone},
+    {PG_REF,          "REF", kRight, &drawRefPage,      nullptr,       kNone},
+    {PG_ACT,          "ACT", kRight, &drawActPage,      nullptr,       kNone},
     {PG_DT,           "D/T", kRight, &drawNoPage,       nullptr,       kNone},
     {PG_VOR,          "VOR", kRight, &drawVorPage,      nullptr,       kNone},
     {PG_NDB,          "NDB", kRight, &drawNdbPage,      nullptr,       kNone},
@@ -51,7 +56,7 @@ constexpr PageEntry kPageTable[] = {
     {PG_ALT,          "ALT", kLeft,  &drawNoPage,       nullptr,       kNone},
     {PG_MESSAGE,      "MSG", kLeft,  &drawNoPage,       nullptr,       PageCover::RightPage},
     {PG_SELF_TEST,    "",    kLeft,  &drawSelfTestPage, nullptr,       PageCover::WholeDisplay},
-    {PG_DUPLICATES,   "DUP", kLeft,  &drawNoPage,       nullptr,       kNone},
+    {PG_DUPLICATES,   "DUP", kLeft,  &drawDuplicatesPage, nullptr,     kNone},
 };
 // clang-format on
 

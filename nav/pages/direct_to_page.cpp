@@ -4,7 +4,8 @@
 //
 // The entry is the waypoint pages' shared IdentEntry, restricted by the table of the page
 // on the right (the full character set beside any other page). What ENT confirms is
-// always the waypoint the right page shows.
+// always the waypoint the right page shows, and only while its identifier begins with the
+// entry.
 #include <cstring>
 
 #include "base/text.h"
@@ -46,6 +47,16 @@ const char* rightPageIdent(Unit& unit) {
     const char letter = waypointPageLetter(unit.page.rightPageGroup);
     const int32_t* current = currentIndex(unit.db, letter);
     return current != nullptr ? recordIdent(unit.db, letter, *current) : "";
+}
+
+// True when the right waypoint page shows a waypoint whose identifier begins with the
+// entry (the look-up selects the first such waypoint): only then may ENT confirm. An entry
+// that names nothing in the page's table leaves the page on its previous waypoint, and a
+// direct-to must never go there.
+bool rightPageShowsEntry(Unit& unit) {
+    const EnteredIdent entered = enteredIdent(unit.identEntry);
+    return entered.text[0] != '\0' && waypointPageLetter(unit.page.rightPageGroup) != '\0' &&
+           std::strncmp(entered.text, rightPageIdent(unit), std::strlen(entered.text)) == 0;
 }
 
 // Puts an identifier into the entry with the cursor on its last character.
@@ -117,7 +128,8 @@ void handleEnt(Unit& unit) {
     if (state.directToCancelPending == 1) {
         cancelDirectTo(unit);
         clearIdentEntry(unit.identEntry);
-    } else if (state.directToConfirmPending == 1) {
+    } else if (state.directToConfirmPending == 1 && rightPageShowsEntry(unit)) {
+        // Checked again here: the right page may have stepped since the prompt was drawn.
         LoadSelectedWaypoint(unit, waypointPageLetter(unit.page.rightPageGroup));
         if (startDirectTo(unit)) clearIdentEntry(unit.identEntry);
     } else if (unit.page.rightCursorOn == 1) {
@@ -138,6 +150,17 @@ void handleEvents(Unit& unit) {
     if (page.leftCursorOn == 1 && take(events.evtEnt)) handleEnt(unit);
 }
 
+// The right page's current record becomes the first that begins with the entry. Where
+// nothing matches, the SUP page would be left showing no waypoint at all; it keeps the one
+// it showed, as the other waypoint pages do, unless its own creation entry is open (there
+// no match is what offers the creation).
+void showEntryOnRightPage(Unit& unit, char letter) {
+    int32_t* current = currentIndex(unit.db, letter);
+    const int32_t before = current != nullptr ? *current : 0;
+    followIdentEntry(unit, unit.identEntry, letter);
+    if (current != nullptr && *current == 0 && unit.page.rightCursorOn == 0) *current = before;
+}
+
 // The right page follows the entry, so that what ENT confirms is what the pilot sees.
 void followEntry(Unit& unit) {
     PageState& page = unit.page;
@@ -148,16 +171,16 @@ void followEntry(Unit& unit) {
     }
     const EnteredIdent entered = enteredIdent(unit.identEntry);
     const char letter = waypointPageLetter(page.rightPageGroup);
-    const bool follows = entered.text[0] != '\0' && letter != '\0' && letter != kTypeUserWaypoint;
+    const bool follows = entered.text[0] != '\0' && letter != '\0';
     DirectToPageState& state = unit.pages.directTo;
     const bool changed = std::strcmp(entered.text, state.followedIdent) != 0 ||
                          state.followedGroup != page.rightPageGroup;
     if (follows && changed && std::strcmp(entered.text, rightPageIdent(unit)) != 0) {
-        followIdentEntry(unit, unit.identEntry, letter);
+        showEntryOnRightPage(unit, letter);
     }
     copyField(state.followedIdent, entered.text);
     state.followedGroup = page.rightPageGroup;
-    state.directToConfirmPending = follows ? 1 : 0;
+    state.directToConfirmPending = rightPageShowsEntry(unit) ? 1 : 0;
 }
 
 void drawEntryRow(const Unit& unit, Canvas& canvas, float x) {

@@ -12,8 +12,10 @@
 namespace {
 
 const std::string kNavs = "Halcyra Software/Tarnwick/navdata/navs.txt";
+const std::string kUsers = "Halcyra Software/Tarnwick/navdata/user.txt";
 
-// VORs VAA (0.5 N) and VAB and VBC further north; the aircraft sits at (0, 0).
+// VORs VAA (0.5 N) and VAB and VBC further north, user waypoints UAA and UAB; the
+// aircraft sits at (0, 0).
 class DirectToTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -21,6 +23,7 @@ protected:
                            "VAA ALPHA 0.5 0.0 VOR 112.00\n"
                            "VAB BRAVO 1.0 0.0 VOR 113.00\n"
                            "VBC CHARLIE 1.5 0.0 VOR 114.00\n");
+        bench.root().write(kUsers, "UAA HOME 0.2 0.0\nUAB FIELD 0.3 0.0\n");
         bench.setPosition(0.0, 0.0);
         bench.powerOnAndSkipSelfTest();
         unit().page.rightPageGroup = PG_NAV;
@@ -94,6 +97,8 @@ TEST_F(DirectToTest, KnobEntryShowsTheCursorCellAndMovesTheRightPage) {
     bench.press("li+");
     EXPECT_EQ(bench.textAt(10.0f, 48.0f), "VB");
     EXPECT_EQ(bench.row(Side::Right, 0), " VBC");
+    // "VB" selects VBC, the first VOR beginning with it; ENT may confirm it.
+    EXPECT_EQ(bench.textAt(100.0f, 153.0f), "ENR-LEG") << bench.dump();
     bench.press("lo+");
     EXPECT_EQ(bench.textAt(10.0f, 48.0f), "VBC");
     bench.press("ent");
@@ -146,6 +151,43 @@ TEST_F(DirectToTest, PlanCursorWaypointIsProposedAndSelectedForEitherTypeText) {
         bench.press("ent");
         EXPECT_STREQ(unit().directToLeg.target.ident, "VAB");
     }
+}
+
+// User waypoints are followed and flown like the other waypoints: D-> proposes the one
+// the SUP page shows, the entry steps on (the SUP page follows), ENT flies to it.
+TEST_F(DirectToTest, UserWaypointIsFollowedAndConfirmed) {
+    unit().page.rightPageGroup = PG_SUP;
+    unit().db.currentUserWaypoint = 1;
+    bench.frame();
+    bench.press("dto");
+    EXPECT_EQ(bench.textAt(10.0f, 48.0f), "UAA");
+    bench.press("li+");
+    bench.press("li+");
+    // UAC is no user waypoint: the SUP page keeps UAB rather than going blank, and waits.
+    EXPECT_EQ(bench.textAt(10.0f, 48.0f), "UAC");
+    EXPECT_EQ(bench.row(Side::Right, 0), " UAB");
+    EXPECT_EQ(left(kStatusRow), "CRSR");
+    bench.press("li-");
+    EXPECT_EQ(bench.textAt(10.0f, 48.0f), "UAB");
+    EXPECT_EQ(left(kStatusRow), "CRSRENR-LEG");
+    bench.press("ent");
+    EXPECT_EQ(unit().nav.leg.directToActive, 1);
+    EXPECT_STREQ(unit().directToLeg.target.ident, "UAB");
+    EXPECT_EQ(unit().directToLeg.target.latitude, 0.3);
+}
+
+// A plan waypoint the VOR table does not hold (WPX, typed VOR): the VOR page stays on the
+// VOR it showed, and ENT must not fly there in place of WPX.
+TEST_F(DirectToTest, EntryThatNamesNoWaypointOnTheRightPageCannotBeConfirmed) {
+    unit().db.currentVor = 3;
+    activateRoute({0.0, 1.0, 2.0}, "VOR", 2);
+    bench.press("dto");
+    EXPECT_EQ(bench.textAt(10.0f, 48.0f), "WPX");
+    EXPECT_EQ(bench.row(Side::Right, 0), " VBC");
+    EXPECT_EQ(unit().pages.directTo.directToConfirmPending, 0);
+    bench.press("ent");
+    EXPECT_EQ(unit().nav.leg.directToActive, 0);
+    EXPECT_EQ(unit().page.leftPageGroup, PG_DIRECT_TO);
 }
 
 // A database waypoint 0.2 NM from the plan waypoint under the cursor takes the plan's

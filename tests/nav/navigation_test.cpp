@@ -281,10 +281,7 @@ TEST_F(NavigationTest, EngagingOnARouteFliesAnInterceptAfterAGracePeriod) {
     SimHost& host = bench.host();
     bench.setPosition(1.0, 0.0);
     bench.frame();
-    host.setToken(kTokenAutopilotMaster, 1.0);
-    host.setToken(kTokenAutopilotHeadingHold, 1.0);
-    host.setVariable("lnav_clicked", 1);
-    bench.service(6);
+    clickLnav();
     EXPECT_EQ(nav().coupling.lnavEngaged, 1);
     EXPECT_EQ(nav().coupling.interceptActive, 1);
     // From 60 NM north of the route's start to 10 NM east of it.

@@ -101,9 +101,7 @@ TEST(NavdataConversion, EveryFormatVersionGivesTheSameFiles) {
 TEST(NavdataConversion, TheUnitLoadsEveryRecordAndField) {
     Conversion conversion;
     writeVersions(conversion, 1100, 810, 600);
-    conversion.write(std::string(kNavdataFolder[0]) + "/" + kNavdataFolder[1] + "/" +
-                         kNavdataFolder[2] + "/user.txt",
-                     "HOME1 FARM 47.0 -122.0\n");
+    conversion.writeOutput("user.txt", "HOME1 FARM 47.0 -122.0\n");
     ASSERT_EQ(conversion.run(), 0) << conversion.messages;
     EXPECT_EQ(conversion.summary.airports.filteredOut, 1);  // the closed field
     Unit& unit = conversion.load();
@@ -268,16 +266,14 @@ TEST(NavdataConversion, GzipInputReadsAsPlainAndABrokenOneLeavesTheOldFiles) {
     const std::string apt = header(1100) + aptBody();
     conversion.writeGzip("apt.dat.gz", apt);
     conversion.options.aptPath = (conversion.folder.path() / "apt.dat.gz").string();
-    conversion.write(std::string(kNavdataFolder[0]) + "/" + kNavdataFolder[1] + "/" +
-                         kNavdataFolder[2] + "/apts.txt", "OLD\n");
+    conversion.writeOutput("apts.txt", "OLD\n");
     ASSERT_EQ(conversion.run(), 0);
     EXPECT_EQ(conversion.output("apts.txt"), plainApts);
 
     // Cut the compressed file in half: the read fails, nothing is replaced.
     const std::string compressed = conversion.folder.read("apt.dat.gz");
     conversion.write("apt.dat.gz", compressed.substr(0, compressed.size() / 2));
-    conversion.write(std::string(kNavdataFolder[0]) + "/" + kNavdataFolder[1] + "/" +
-                         kNavdataFolder[2] + "/apts.txt", "OLD\n");
+    conversion.writeOutput("apts.txt", "OLD\n");
     EXPECT_EQ(conversion.run(), 1);
     EXPECT_NE(conversion.messages.find("read error"), std::string::npos) << conversion.messages;
     EXPECT_EQ(conversion.output("apts.txt"), "OLD\n");

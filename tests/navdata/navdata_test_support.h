@@ -32,10 +32,14 @@ public:
         gzwrite(file, text.data(), static_cast<unsigned>(text.size()));
         gzclose(file);
     }
-    // A file of the navdata folder as written.
-    std::string output(const std::string& name) const {
-        return folder.read(std::string(kNavdataFolder[0]) + "/" + kNavdataFolder[1] + "/" +
-                           kNavdataFolder[2] + "/" + name);
+    // A file of the navdata folder as written, and one put there before a conversion.
+    static std::string outputPath(const std::string& name) {
+        return std::string(kNavdataFolder[0]) + "/" + kNavdataFolder[1] + "/" + kNavdataFolder[2] +
+               "/" + name;
+    }
+    std::string output(const std::string& name) const { return folder.read(outputPath(name)); }
+    void writeOutput(const std::string& name, std::string_view text) const {
+        folder.write(outputPath(name), text);
     }
 
     // Converts; keeps the exit status and the messages.

@@ -14,9 +14,7 @@ const std::string kNavdata = "Halcyra Software/Tarnwick/navdata/";
 
 // Rows `first` to `last` of the right page joined by "|" (row 6 is the status line).
 std::string rows(const TestBench& bench, int first, int last) {
-    std::string text = bench.row(Side::Right, first);
-    for (int k = first + 1; k <= last; ++k) text.append("|").append(bench.row(Side::Right, k));
-    return text;
+    return bench.rows(Side::Right, first, last);
 }
 
 // Starts a unit at (0, 0) with `file` written and the right page on `group`.
@@ -26,10 +24,6 @@ void startOn(TestBench& bench, const char* file, const std::string& text, PageGr
     bench.powerOnAndSkipSelfTest();
     bench.unit().page.rightPageGroup = group;
     bench.frame();
-}
-
-void pressTimes(TestBench& bench, const char* key, int times) {
-    for (int k = 0; k < times; ++k) bench.press(key);
 }
 
 // Ten VORs due north of the aircraft, V01 6 NM away up to V10 at 60 NM. The farthest
@@ -50,12 +44,12 @@ TEST(VorPage, InnerKnobStepsThroughTheNearestVorsBelowVor1) {
     bench.press("ri-");
     EXPECT_EQ(rows(bench, 0, 1), " V09NR 9|NAVAID 9");
     EXPECT_EQ(rows(bench, 4, 5), "     360TO|     54.0NM");
-    pressTimes(bench, "ri-", 8);
+    bench.press("ri-", 8);
     EXPECT_EQ(rows(bench, 0, 0), " V01NR 1");
     bench.press("ri-");
     EXPECT_EQ(rows(bench, 0, 0), " V01NR 1") << "place 1 is the end of the list";
 
-    pressTimes(bench, "ri+", 8);
+    bench.press("ri+", 8);
     EXPECT_EQ(rows(bench, 0, 0), " V09NR 9");
     bench.press("ri+");
     EXPECT_EQ(rows(bench, 0, 0), " V10") << "past place 9 the page is back at VOR 1";
@@ -80,14 +74,14 @@ TEST(NdbPage, NearestModeStartsAtTheFarthestListedNdb) {
 
     bench.press("ri-");
     EXPECT_EQ(rows(bench, 0, 0) + rows(bench, 3, 3), " NBNR 3FREQ  1750.5");
-    pressTimes(bench, "ri-", 2);
+    bench.press("ri-", 2);
     // The bearing is true north less 10 degrees east variation.
     EXPECT_EQ(rows(bench, 3, 4), "FREQ    350|     350TO");
     EXPECT_EQ(rows(bench, 0, 0), " NANR 1");
     bench.press("ri+");
     EXPECT_EQ(rows(bench, 0, 0), " NCNR 2");
     EXPECT_EQ(rows(bench, 3, 3), "FREQ       ") << "no frequency: blanks";
-    pressTimes(bench, "ri+", 2);
+    bench.press("ri+", 2);
     EXPECT_EQ(rows(bench, 0, 0), " FAR") << "past the last listed place: NDB 1";
 }
 

@@ -25,9 +25,7 @@ struct SupBench {
     }
     Unit& unit() { return bench.unit(); }
     std::string right(int row) { return bench.row(Side::Right, row); }
-    void press(const char* names, int times = 1) {
-        for (int i = 0; i < times; ++i) bench.press(names);
-    }
+    void press(const char* names, int times = 1) { bench.press(names, times); }
     // Turns the character under the cursor from the blank to `c`.
     void turnTo(char c) {
         // Full character set: entry 1 blank, then "0".."9", "A".."Z".

@@ -114,6 +114,12 @@ std::string TestBench::row(Side side, int rowIndex) const {
     return text;
 }
 
+std::string TestBench::rows(Side side, int first, int last) const {
+    std::string text = row(side, first);
+    for (int k = first + 1; k <= last; ++k) text.append("|").append(row(side, k));
+    return text;
+}
+
 std::string TestBench::dump() const {
     std::string out;
     for (const DrawItem* item : texts()) {

@@ -81,6 +81,10 @@ public:
     // Sets each named control variable (space-separated short names "ro+" or full variable
     // names) to 1 and runs one frame. An unknown name fails the test.
     void press(std::string_view names);
+    // The same press `times` times over, one frame each.
+    void press(std::string_view names, int times) {
+        for (int i = 0; i < times; ++i) press(names);
+    }
     // A mouse click at face-plate pixel (x, y); returns whether a handler ran.
     bool click(int32_t x, int32_t y) { return session_.click(x, y); }
 
@@ -116,6 +120,8 @@ public:
     std::vector<const DrawItem*> rowItems(Side side, int rowIndex) const;
     // Their texts joined in that order.
     std::string row(Side side, int rowIndex) const;
+    // Rows `first` to `last` of one side, each as row() gives it, joined by "|".
+    std::string rows(Side side, int first, int last) const;
     // Every text item of the last frame as dump lines, for failure messages.
     std::string dump() const;
 
