@@ -8,6 +8,7 @@
 void drawSelfTestPage(Unit& unit, Host& host, Canvas& canvas, float x);
 // Navigation.
 void drawDirectToPage(Unit& unit, Host& host, Canvas& canvas, float x);
+void drawModPage(Unit& unit, Host& host, Canvas& canvas, float x);
 // Navigation database.
 void drawAptPage(Unit& unit, Host& host, Canvas& canvas, float x);
 void drawVorPage(Unit& unit, Host& host, Canvas& canvas, float x);
@@ -31,7 +32,7 @@ constexpr PageSides kBoth = PageSides::Both;
 constexpr PageEntry kPageTable[] = {
     // group          label  sides   run                enter          cover
     {PG_TRI,          "TRI", kLeft,  &drawNoPage,       nullptr,       kNone},
-    {PG_MOD,          "MOD", kLeft,  &drawNoPage,       nullptr,       kNone},
+    {PG_MOD,          "MOD", kLeft,  &drawModPage,      nullptr,       kNone},
     {PG_FPL,          "FPL", kLeft,  &drawFplPage,      nullptr,       kNone},
     {PG_NAV,          "NAV", kBoth,  &drawNoPage,       &enterNavPage, kNone},
     {PG_CAL,          "CAL", kLeft,  &drawNoPage,       nullptr,       kNone},
