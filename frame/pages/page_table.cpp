@@ -10,6 +10,7 @@ void drawSelfTestPage(Unit& unit, Host& host, Canvas& canvas, float x);
 void drawDirectToPage(Unit& unit, Host& host, Canvas& canvas, float x);
 void drawModPage(Unit& unit, Host& host, Canvas& canvas, float x);
 void drawAltPage(Unit& unit, Host& host, Canvas& canvas, float x);
+void drawMessagePage(Unit& unit, Host& host, Canvas& canvas, float x);
 // Navigation database.
 void drawAptPage(Unit& unit, Host& host, Canvas& canvas, float x);
 void drawVorPage(Unit& unit, Host& host, Canvas& canvas, float x);
@@ -50,7 +51,7 @@ constexpr PageEntry kPageTable[] = {
     {PG_SUP,          "SUP", kRight, &drawSupPage,      nullptr,       kNone},
     {PG_DIRECT_TO,    "D->", kLeft,  &drawDirectToPage, nullptr,       kNone},
     {PG_ALT,          "ALT", kLeft,  &drawAltPage,      nullptr,       kNone},
-    {PG_MESSAGE,      "MSG", kLeft,  &drawNoPage,       nullptr,       PageCover::RightPage},
+    {PG_MESSAGE,      "MSG", kLeft,  &drawMessagePage,  nullptr,       PageCover::RightPage},
     {PG_SELF_TEST,    "",    kLeft,  &drawSelfTestPage, nullptr,       PageCover::WholeDisplay},
     {PG_DUPLICATES,   "DUP", kLeft,  &drawNoPage,       nullptr,       kNone},
 };
