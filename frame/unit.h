@@ -12,6 +12,7 @@
 #include <cstdint>
 
 #include "fpl/fpl_state.h"
+#include "fpl/pages/dt_page_state.h"
 #include "fpl/pages/fpl_page_state.h"
 #include "frame/page_state.h"
 #include "frame/settings.h"
@@ -34,6 +35,7 @@ struct PageRecords {
     SupPageState sup;
     FplPageState fpl;
     DirectToPageState directTo;
+    DtPageState dt;
 };
 
 struct Unit {

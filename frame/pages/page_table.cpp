@@ -19,6 +19,7 @@ void drawIntPage(Unit& unit, Host& host, Canvas& canvas, float x);
 void drawSupPage(Unit& unit, Host& host, Canvas& canvas, float x);
 // Flight plans.
 void drawFplPage(Unit& unit, Host& host, Canvas& canvas, float x);
+void drawDtPage(Unit& unit, Host& host, Canvas& canvas, float x);
 
 namespace {
 
@@ -44,7 +45,7 @@ constexpr PageEntry kPageTable[] = {
     {PG_APT,          "APT", kRight, &drawAptPage,      nullptr,       kNone},
     {PG_REF,          "REF", kRight, &drawNoPage,       nullptr,       kNone},
     {PG_ACT,          "ACT", kRight, &drawNoPage,       nullptr,       kNone},
-    {PG_DT,           "D/T", kRight, &drawNoPage,       nullptr,       kNone},
+    {PG_DT,           "D/T", kRight, &drawDtPage,       nullptr,       kNone},
     {PG_VOR,          "VOR", kRight, &drawVorPage,      nullptr,       kNone},
     {PG_NDB,          "NDB", kRight, &drawNdbPage,      nullptr,       kNone},
     {PG_INT,          "INT", kRight, &drawIntPage,      nullptr,       kNone},
