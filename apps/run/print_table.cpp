@@ -58,6 +58,9 @@ const PrintField kPrintFields[] = {
     {"lastSteerHeading",   [](const Unit& u) { return realValue(u.nav.coupling.lastSteerHeading); }},
     {"steerHeading",       [](const Unit& u) { return realValue(u.nav.coupling.steerHeading); }},
     {"lnavGrace",          [](const Unit& u) { return wholeValue(u.nav.coupling.lnavGrace); }},
+    {"departureHour",      [](const Unit& u) { return realValue(u.nav.departureHour); }},
+    {"departureMinute",    [](const Unit& u) { return realValue(u.nav.departureMinute); }},
+    {"dtPage",             [](const Unit& u) { return wholeValue(u.pages.dt.dtPage); }},
     // Pending control events and pressed-button images.
     {"evtLeftOuterDown",   [](const Unit& u) { return wholeValue(u.events.evtLeftOuterDown); }},
     {"evtLeftOuterUp",     [](const Unit& u) { return wholeValue(u.events.evtLeftOuterUp); }},
