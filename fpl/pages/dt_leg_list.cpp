@@ -50,7 +50,7 @@ CellText rowText(const Unit& unit, const ListedPlan& plan, int32_t page, double 
         return formatCell("%4.0f    %03.0f\xB0", runningNm, dtk);
     }
     if (page == 1) {
-        // FPL 1, the simulator's plan, has no distances until a route is active.
+        // FPL 1, the simulator's own plan, shows no distances here while no route is active.
         if (unit.fpl.selectedPlan == 1 && unit.nav.leg.activeToIndex == kNoActiveRoute) {
             return formatCell("%s", kDashRows[0]);
         }

@@ -13,7 +13,8 @@ namespace {
 
 constexpr double kMinTimedGroundSpeedKt = 30.0;
 constexpr double kMinutesPerDay = 24.0 * 60.0;
-// Longer spans than this (about 190 years) are no real ETE; they show dashes.
+// Spans beyond this (about 190 years, well inside a 32-bit count of minutes) are no
+// real ETE; they show dashes.
 constexpr double kLongestEteMinutes = 1.0e8;
 
 // The ETE in minutes, or NaN when times are not shown.
