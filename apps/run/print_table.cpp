@@ -69,6 +69,9 @@ const PrintField kPrintFields[] = {
     {"fuelRequired",       [](const Unit& u) { return realValue(u.pages.tri.fuelRequired); }},
     {"othPage",            [](const Unit& u) { return wholeValue(u.pages.oth.othPage); }},
     {"othDigit",           [](const Unit& u) { return wholeValue(u.pages.oth.othDigit); }},
+    {"departureHour",      [](const Unit& u) { return realValue(u.nav.departureHour); }},
+    {"departureMinute",    [](const Unit& u) { return realValue(u.nav.departureMinute); }},
+    {"dtPage",             [](const Unit& u) { return wholeValue(u.pages.dt.dtPage); }},
     // Pending control events and pressed-button images.
     {"evtLeftOuterDown",   [](const Unit& u) { return wholeValue(u.events.evtLeftOuterDown); }},
     {"evtLeftOuterUp",     [](const Unit& u) { return wholeValue(u.events.evtLeftOuterUp); }},
