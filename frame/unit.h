@@ -12,6 +12,7 @@
 #include <cstdint>
 
 #include "fpl/fpl_state.h"
+#include "fpl/pages/dt_page_state.h"
 #include "fpl/pages/fpl_page_state.h"
 #include "fpl/pages/ref_page_state.h"
 #include "fpl/pages/tri_page_state.h"
@@ -42,6 +43,7 @@ struct PageRecords {
     DuplicatesPageState duplicates;
     TriPageState tri;  // also the trip fuel figures the OTH pages show
     OthPageState oth;
+    DtPageState dt;
 };
 
 struct Unit {
