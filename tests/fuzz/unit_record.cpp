@@ -1,4 +1,5 @@
-// The unit record: read, written back, and read again to the same values.
+// The unit record: read, written back, and read again to the same time (to a tenth of an
+// hour) and one more power cycle, as the next start counts it.
 #include <cmath>
 
 #include "frame/unit_record.h"
