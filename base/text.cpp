@@ -3,8 +3,6 @@
 #include <charconv>
 #include <cmath>
 #include <cstring>
-#include <filesystem>
-#include <system_error>
 #include <limits>
 
 namespace {
@@ -101,24 +99,30 @@ LineReader::LineReader(std::FILE* file, size_t maxLength, std::span<char> buffer
       maxLength_(buffer.size() >= 3 && maxLength > buffer.size() - 2 ? buffer.size() - 2
                                                                      : maxLength) {}
 
-LineReader::LineReader(const char* path, size_t maxLength, std::span<char> buffer)
+LineReader::LineReader(const char* path, size_t maxLength, std::span<char> buffer,
+                       FileAccess& files)
     : LineReader(static_cast<std::FILE*>(nullptr), maxLength, buffer) {
-    std::error_code error;
-    if (path != nullptr && buffer.size() >= 3 && std::filesystem::is_regular_file(path, error)) {
-        file_ = std::fopen(path, "rb");
-    }
-    ownsFile_ = file_ != nullptr;
+    if (path != nullptr && buffer.size() >= 3) accessFile_ = files.openForReading(path);
+    if (accessFile_ != nullptr) files_ = &files;
     bytesLeft_ = kMaxReadFileBytes;
 }
 
 LineReader::~LineReader() {
-    if (ownsFile_) std::fclose(file_);
+    if (accessFile_ != nullptr) files_->close(accessFile_);
 }
 
-bool LineReader::readFailed() const { return file_ != nullptr && std::ferror(file_) != 0; }
+bool LineReader::readFailed() const {
+    if (accessFile_ != nullptr) return accessFailed_;
+    return file_ != nullptr && std::ferror(file_) != 0;
+}
+
+size_t LineReader::readBytes(char* bytes, size_t size) {
+    if (accessFile_ != nullptr) return files_->read(accessFile_, bytes, size, accessFailed_);
+    return std::fread(bytes, 1, size, file_);
+}
 
 bool LineReader::refill() {
-    if (atEnd_ || file_ == nullptr) return false;
+    if (atEnd_ || !isOpen()) return false;
     if (begin_ > 0) {
         std::memmove(buffer_, buffer_ + begin_, end_ - begin_);
         end_ -= begin_;
@@ -126,7 +130,7 @@ bool LineReader::refill() {
     }
     if (end_ == capacity_) return true;
     const size_t room = capacity_ - end_;
-    const size_t got = std::fread(buffer_ + end_, 1, room < bytesLeft_ ? room : bytesLeft_, file_);
+    const size_t got = readBytes(buffer_ + end_, room < bytesLeft_ ? room : bytesLeft_);
     if (got == 0) atEnd_ = true;
     end_ += got;
     bytesLeft_ -= got;
@@ -147,7 +151,7 @@ bool LineReader::skipToLineEnd() {
 }
 
 bool LineReader::next(std::string_view& line) {
-    if (file_ == nullptr) return false;
+    if (!isOpen()) return false;
     if (skipping_) {
         skipping_ = false;
         if (!skipToLineEnd()) return false;
@@ -169,8 +173,10 @@ bool LineReader::next(std::string_view& line) {
             skipping_ = true;
         } else if (refill()) {
             continue;
-        } else if (available > 0) {
-            length = available;  // a last line without a line end
+        } else if (available > 0 && !readFailed()) {
+            // A last line without a line end. After a read error it is only the part read
+            // before the error, cut anywhere (a number short of its digits), so it is no line.
+            length = available;
             begin_ = end_;
         } else {
             return false;

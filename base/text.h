@@ -10,6 +10,8 @@
 #include <span>
 #include <string_view>
 
+#include "base/file_access.h"
+
 // The blanks of the C locale: space, tab, CR, LF, vertical tab, form feed.
 constexpr bool isBlank(char c) {
     return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f';
@@ -72,11 +74,13 @@ void copyField(char (&field)[N], std::string_view text) {
 // longer line yields its first `maxLength` characters and the rest of it, up to the line
 // end, is skipped, so the tail of a long line never reads as a line of its own. The line
 // end (LF or CR LF) is never part of a line, a last line without a line end is still a
-// line, and a UTF-8 byte-order mark at the start of the file is dropped.
+// line, and a UTF-8 byte-order mark at the start of the file is dropped. A read error ends
+// the lines at the last whole one.
 //
-// Given a path, the reader opens only a regular file (a FIFO or a device would block or
-// never end) and reads at most kMaxReadFileBytes of it: the largest data file the unit
-// reads is a few tens of megabytes, so the bound only stops a file that is not one.
+// Given a path, the reader opens the file through a FileAccess (only a regular file: a
+// FIFO or a device would block or never end) and reads at most kMaxReadFileBytes of it:
+// the largest data file the unit reads is a few tens of megabytes, so the bound only stops
+// a file that is not one.
 constexpr size_t kMaxReadFileBytes = size_t{256} * 1024 * 1024;
 
 class LineReader {
@@ -84,12 +88,13 @@ public:
     // `maxLength` is cut to buffer.size() - 2, which leaves room to find the line end after
     // the longest line. `file` may be null: it then has no lines. The caller keeps it.
     LineReader(std::FILE* file, size_t maxLength, std::span<char> buffer);
-    LineReader(const char* path, size_t maxLength, std::span<char> buffer);
+    LineReader(const char* path, size_t maxLength, std::span<char> buffer,
+               FileAccess& files = systemFileAccess());
     ~LineReader();
     LineReader(const LineReader&) = delete;
     LineReader& operator=(const LineReader&) = delete;
 
-    [[nodiscard]] bool isOpen() const { return file_ != nullptr; }
+    [[nodiscard]] bool isOpen() const { return file_ != nullptr || accessFile_ != nullptr; }
     // Whether reading the file failed (as opposed to ending).
     [[nodiscard]] bool readFailed() const;
 
@@ -99,9 +104,12 @@ public:
 private:
     bool refill();
     bool skipToLineEnd();
+    size_t readBytes(char* bytes, size_t size);
 
-    std::FILE* file_;
-    bool ownsFile_ = false;
+    std::FILE* file_;  // a file the caller keeps
+    FileAccess* files_ = nullptr;  // or one opened by path, which the reader closes
+    FileAccess::File* accessFile_ = nullptr;
+    bool accessFailed_ = false;
     char* buffer_;
     size_t capacity_;
     size_t maxLength_;

@@ -242,7 +242,7 @@ int importPlanFile(Unit& unit, const char* name) {
     const auto& f = kFlightPlansFolder;
     if (!buildPath(source, unit.rootFolder, {f[0], f[1], f[2], name})) return kImportFailed;
     char buffer[4096];
-    LineReader reader(source.text, kPlnLineMaxChars, buffer);
+    LineReader reader(source.text, kPlnLineMaxChars, buffer, *unit.files);
     if (!reader.isOpen()) return kImportFailed;
     ImportWriter out(scratch);
     ImportState state;

@@ -3,8 +3,6 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
-#include <filesystem>
-#include <system_error>
 
 #include "base/text.h"
 #include "fpl/fpl_hooks.h"
@@ -42,6 +40,21 @@ bool containsPlnMarker(std::string_view name) {
     }
     return false;
 }
+
+// The plan files of a folder listing, up to kListedNameCapacity of them.
+struct PlanFileNames final : FolderVisitor {
+    FixedTable<ListedName> names{kListedNameCapacity};
+    size_t count = 0;
+
+    void regularFile(std::string_view name) override {
+        if (count >= kListedNameCapacity || !isPlanFileName(name) ||
+            name.size() >= static_cast<size_t>(kPlanNameSize)) {
+            return;
+        }
+        copyField(names[count].text, sizeof names[count].text, name);
+        ++count;
+    }
+};
 
 // Folder order as the Windows file system lists it: names compared without case.
 bool listedBefore(const ListedName& a, const ListedName& b) {
@@ -96,8 +109,7 @@ bool nameTaken(Unit& unit, const char* candidate) {
     char fileName[kPlanNameSize + 8];
     std::snprintf(fileName, sizeof fileName, "%s.RTE", candidate);
     PathBuffer path;
-    std::error_code error;
-    return flightPlanPath(unit, fileName, path) && std::filesystem::exists(path.text, error);
+    return flightPlanPath(unit, fileName, path) && unit.files->exists(path.text);
 }
 
 }  // namespace
@@ -133,7 +145,7 @@ void loadRouteFile(Unit& unit, const char* name) {
     PathBuffer path;
     if (!flightPlanPath(unit, name, path)) return;
     char buffer[4096];
-    LineReader reader(path.text, kRouteReadLineMaxChars, buffer);
+    LineReader reader(path.text, kRouteReadLineMaxChars, buffer, *unit.files);
     std::string_view line;
     bool inSection = false;
     while (reader.next(line)) {
@@ -148,6 +160,8 @@ void loadRouteFile(Unit& unit, const char* name) {
         // A line without a field inside the section is skipped.
         if (parseRouteLine(line, scratch.waypoints[scratch.lastIndex + 1])) scratch.lastIndex += 1;
     }
+    // A file that could not be read to its end would list a plan cut short, as if whole.
+    if (reader.readFailed()) scratch.lastIndex = -1;
 }
 
 void scanFlightPlanFolder(Unit& unit) {
@@ -156,29 +170,18 @@ void scanFlightPlanFolder(Unit& unit) {
     if (FlightPlan* simulatorPlan = fpl.store.plan(1)) installSimulatorPlaceholder(*simulatorPlan);
 
     PathBuffer folder;
-    std::error_code error;
     if (buildPath(folder, unit.rootFolder,
                   {kFlightPlansFolder[0], kFlightPlansFolder[1], kFlightPlansFolder[2]})) {
-        FixedTable<ListedName> names(kListedNameCapacity);
-        size_t count = 0;
-        std::filesystem::directory_iterator entries(folder.text, error);
-        for (auto it = entries; !error && it != std::filesystem::directory_iterator();
-             it.increment(error)) {
-            const std::string fileName = it->path().filename().string();
-            if (count >= kListedNameCapacity || !isPlanFileName(fileName) ||
-                fileName.size() >= static_cast<size_t>(kPlanNameSize) ||
-                !it->is_regular_file(error)) {
-                continue;
-            }
-            copyField(names[count].text, sizeof names[count].text, fileName);
-            ++count;
-        }
-        std::sort(names.data(), names.data() + count, listedBefore);
+        PlanFileNames names;
+        // A folder that cannot be listed has no plans; what was listed before it failed is kept.
+        unit.files->listRegularFiles(folder.text, names);
+        const size_t count = names.count;
+        std::sort(names.names.data(), names.names.data() + count, listedBefore);
         for (size_t i = 0; i < count && fpl.blankPlanIndex < kMaxListedPlanIndex; ++i) {
             const int32_t number = fpl.blankPlanIndex + 1;
-            loadRouteFile(unit, names[i].text);
+            loadRouteFile(unit, names.names[i].text);
             if (!takeScratch(unit, number)) continue;
-            copyField(fpl.store.plan(number)->name, kPlanNameSize, names[i].text);
+            copyField(fpl.store.plan(number)->name, kPlanNameSize, names.names[i].text);
             fpl.blankPlanIndex = number;
         }
     }
@@ -241,7 +244,7 @@ SaveResult saveRouteFile(Unit& unit) {
         bytes[size++] = '\n';
     }
     PathBuffer path;
-    if (!flightPlanPath(unit, fileName, path) || !replaceFileContents(path.text, bytes.data(), size)) {
+    if (!flightPlanPath(unit, fileName, path) || !replaceFileContents(*unit.files, path.text, bytes.data(), size)) {
         return SaveResult::NotWritten;
     }
 

@@ -103,6 +103,9 @@ struct GaugeUnitRecord {
     double totalTimeHours = 0.0;  // hours loaded from the file
     double secondsCounter = 0.0;  // seconds counted during this load of the gauge
     int32_t powerCycles = 1;
+    // 1 when the record's file is there but could not be read whole: writing the counts
+    // then would replace the stored ones with partial ones, so the file is left as it is.
+    int32_t storedRecordUnread = 0;
 };
 
 // The display element's size in device pixels, copied at every draw.

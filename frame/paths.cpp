@@ -2,8 +2,6 @@
 
 #include <cstdio>
 #include <cstring>
-#include <filesystem>
-#include <system_error>
 
 bool buildPath(PathBuffer& out, const char* rootFolder, std::initializer_list<const char*> parts) {
     int length = 0;
@@ -27,21 +25,17 @@ bool buildPath(PathBuffer& out, const char* rootFolder, std::initializer_list<co
     return ok;
 }
 
-bool replaceFileContents(const char* path, const char* bytes, int size) {
+bool replaceFileContents(FileAccess& files, const char* path, const char* bytes, int size) {
     PathBuffer temporary;
     if (std::snprintf(temporary.text, sizeof temporary.text, "%s.tmp", path) >= kPathSize) {
         return false;
     }
-    std::FILE* file = std::fopen(temporary.text, "wb");
+    FileAccess::File* file = files.openForWriting(temporary.text);
     if (file == nullptr) return false;
-    bool written = size <= 0 || std::fwrite(bytes, 1, static_cast<size_t>(size), file) ==
-                                    static_cast<size_t>(size);
-    written = (std::fclose(file) == 0) && written;
-    std::error_code error;
-    if (written) std::filesystem::rename(temporary.text, path, error);
-    if (!written || error) {
-        std::filesystem::remove(temporary.text, error);
-        return false;
-    }
-    return true;
+    bool written = size <= 0 || files.write(file, bytes, static_cast<size_t>(size));
+    // Closing writes what is still buffered: a full disk may show only here.
+    written = files.close(file) && written;
+    if (written && files.rename(temporary.text, path)) return true;
+    files.remove(temporary.text);
+    return false;
 }

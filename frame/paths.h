@@ -3,6 +3,8 @@
 
 #include <initializer_list>
 
+#include "base/file_access.h"
+
 constexpr int kPathSize = 600;
 
 struct PathBuffer {
@@ -24,5 +26,6 @@ inline constexpr const char* kNavdataFolder[] = {"Halcyra Software", "Tarnwick",
 inline constexpr const char* kFlightPlansFolder[] = {"Halcyra Software", "Tarnwick", "FlightPlans"};
 
 // Writes `size` bytes to `path` through a temporary file renamed over it, so a failed
-// write never leaves a truncated file. Returns false when nothing was replaced.
-bool replaceFileContents(const char* path, const char* bytes, int size);
+// write never leaves a truncated file. Returns false when nothing was replaced; the old
+// file is then as it was and no temporary file is left.
+bool replaceFileContents(FileAccess& files, const char* path, const char* bytes, int size);

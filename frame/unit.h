@@ -11,6 +11,7 @@
 
 #include <cstdint>
 
+#include "base/file_access.h"
 #include "fpl/fpl_state.h"
 #include "fpl/pages/dt_page_state.h"
 #include "fpl/pages/fpl_page_state.h"
@@ -48,6 +49,8 @@ struct PageRecords {
 
 struct Unit {
     char rootFolder[kRootFolderSize + 1] = {};
+    // Every file the unit reads or writes goes through this; tests put one that fails.
+    FileAccess* files = &systemFileAccess();
     uintptr_t graphicsToken = 0;  // 0 while the graphics library is not started
     DisplayContext display;
 

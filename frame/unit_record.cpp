@@ -34,7 +34,12 @@ void readUnitRecord(Unit& unit) {
     PathBuffer path;
     if (!unitRecordPath(unit, path)) return;
     char buffer[4096];
-    LineReader reader(path.text, kMaxLineLength, buffer);
+    LineReader reader(path.text, kMaxLineLength, buffer, *unit.files);
+    unit.record.storedRecordUnread = 0;
+    if (!reader.isOpen()) {
+        if (unit.files->exists(path.text)) unit.record.storedRecordUnread = 1;
+        return;
+    }
     std::string_view line;
     while (reader.next(line)) {
         if (!line.empty() && line.front() == ';') continue;
@@ -52,6 +57,7 @@ void readUnitRecord(Unit& unit) {
         // Saturate rather than overflow on an absurd stored count.
         unit.record.powerCycles = base < INT32_MAX ? base + 1 : base;
     }
+    if (reader.readFailed()) unit.record.storedRecordUnread = 1;
 }
 
 double operatingHours(const Unit& unit) {
@@ -60,10 +66,10 @@ double operatingHours(const Unit& unit) {
 
 bool writeUnitRecord(const Unit& unit) {
     PathBuffer path;
-    if (!unitRecordPath(unit, path)) return false;
+    if (!unitRecordPath(unit, path) || unit.record.storedRecordUnread != 0) return false;
     char text[128];
     const int length = std::snprintf(text, sizeof text, "TotalTime=%5.1f\nPowerCycle=%d\n",
                                      operatingHours(unit), unit.record.powerCycles);
     if (length <= 0 || length >= static_cast<int>(sizeof text)) return false;
-    return replaceFileContents(path.text, text, length);
+    return replaceFileContents(*unit.files, path.text, text, length);
 }

@@ -53,7 +53,7 @@ bool parseNavaidLine(std::string_view line, WaypointRecord& record, NavaidKind& 
     return readPosition(columns[2], columns[3], record.latitude, record.longitude);
 }
 
-void parseRunwayColumn(std::string_view column, RunwayRecord& runway) {
+bool parseRunwayColumn(std::string_view column, RunwayRecord& runway) {
     // Sub-fields are separated by underscores, except that a first character is never a
     // separator.
     std::string_view fields[kRunwaySubFields];
@@ -70,12 +70,13 @@ void parseRunwayColumn(std::string_view column, RunwayRecord& runway) {
     runway = RunwayRecord{};
     copyField(runway.designation, fields[0]);
     runway.lengthFeet = parseIntPrefix(fields[1]);
-    runway.thresholdLatitude = parseDoublePrefix(fields[2]);
-    runway.thresholdLongitude = parseDoublePrefix(fields[3]);
+    const bool onEarth = readPosition(fields[2], fields[3], runway.thresholdLatitude,
+                                      runway.thresholdLongitude);
     runway.magneticHeading = parseDoublePrefix(fields[4]);
     copyField(runway.auxText1, fields[5]);
     copyField(runway.auxText2, fields[6]);
     runway.auxNumber = parseDoublePrefix(fields[7]);
+    return onEarth;
 }
 
 bool parseAirportLine(std::string_view line, AirportRecord& record) {
@@ -94,7 +95,9 @@ bool parseAirportLine(std::string_view line, AirportRecord& record) {
     copyField(record.typeText, "APT");
     for (int column = 5; column < count && record.runwayCount < kRunwayCapacity; ++column) {
         RunwayRecord& runway = record.runways[record.runwayCount + 1];
-        parseRunwayColumn(columns[column], runway);
+        // A threshold off the earth would send the runway diagram and the airport's centre
+        // there: the whole line is malformed, as for the airport's own position.
+        if (!parseRunwayColumn(columns[column], runway)) return false;
         ++record.runwayCount;
         if (runway.lengthFeet > record.longestRunwayFeet) {
             record.longestRunwayFeet = runway.lengthFeet;

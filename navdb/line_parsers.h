@@ -6,7 +6,7 @@
 // mandatory column: four for intersections and user waypoints, five for airports and
 // navaids. Columns are separated by blanks; texts are cut to their fields. A position that
 // is not finite or lies beyond ±90 degrees of latitude or ±180 of longitude makes the
-// line malformed.
+// line malformed, a runway threshold's as much as the record's own.
 #pragma once
 
 #include <string_view>
@@ -33,5 +33,7 @@ bool parseAirportLine(std::string_view line, AirportRecord& record);
 
 // One runway column, "09_4500_51.1_-1.2_92_A_B_0": underscores from the second character
 // on separate designation, length, threshold latitude and longitude, magnetic heading,
-// two auxiliary texts and an auxiliary number (missing ones empty or 0).
-void parseRunwayColumn(std::string_view column, RunwayRecord& runway);
+// two auxiliary texts and an auxiliary number (missing ones empty or 0). Returns false when
+// the threshold is not a position on the earth (the rule above); the fields are filled
+// all the same.
+bool parseRunwayColumn(std::string_view column, RunwayRecord& runway);

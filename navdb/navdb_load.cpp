@@ -22,7 +22,7 @@ void readDataFile(const Unit& unit, const char* fileName, Handler&& handleLine) 
     }
     // One 64 KiB buffer per file read, not one per line.
     char buffer[64 * 1024];
-    LineReader reader(path.text, kDataLineLength, buffer);
+    LineReader reader(path.text, kDataLineLength, buffer, *unit.files);
     std::string_view line;
     while (reader.next(line)) handleLine(line);
 }

@@ -85,7 +85,7 @@ void LoadAirportInfo(Unit& unit) {
         return;
     }
     char buffer[4096];
-    LineReader reader(path.text, kInfoLineLength, buffer);
+    LineReader reader(path.text, kInfoLineLength, buffer, *unit.files);
     std::string_view line;
     bool inSection = false;
     while (reader.next(line)) {

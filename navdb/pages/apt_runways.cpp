@@ -1,6 +1,7 @@
 // APT 3: the runway diagram, then the runway list two pairs at a time.
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 
 #include "frame/display.h"
 #include "frame/unit.h"
@@ -18,6 +19,9 @@ constexpr float kPageWidth = 186.0f;
 constexpr float kPageHeight = 150.0f;
 constexpr float kListColumn = 10.0f;
 inline constexpr FontSpec kDesignationFont{"Terminus", 10.0f, true};
+// The extent of a designation in the 10-unit font: its height and the width of a character.
+constexpr float kDesignationHeight = 10.0f;
+constexpr float kDesignationCharWidth = 6.0f;
 
 struct DiagramFrame {
     double centreLat;
@@ -26,6 +30,18 @@ struct DiagramFrame {
     float centreX;
     float centreY;
 };
+
+// Where a designation goes: at its threshold, moved just far enough to lie wholly inside
+// the page. The diagram spans more than the page is high, so a threshold near its top or
+// bottom edge would put its label above the display or over the status line; the clip
+// cuts lines there, but a label cut away would leave a runway unnamed.
+PointF labelPosition(PointF threshold, float pageX, const char* designation) {
+    const float width = kDesignationCharWidth * static_cast<float>(std::strlen(designation));
+    // fmax and fmin first, so that a threshold that could not be placed lands in the page.
+    const float x = std::fmin(std::fmax(threshold.x, pageX), pageX + kPageWidth - width);
+    const float y = std::fmin(std::fmax(threshold.y, 0.0f), kPageHeight - kDesignationHeight);
+    return {x, y};
+}
 
 PointF placePoint(const DiagramFrame& frame, double lat, double lon) {
     double distanceNm = 0.0;
@@ -55,11 +71,8 @@ void drawRunwayDiagram(Unit& unit, Canvas& canvas, float pageX, const AirportRec
             placePoint(frame, runway.thresholdLatitude, runway.thresholdLongitude);
         const PointF farEnd = placePoint(frame, farLat, farLon);
         canvas.drawLine(threshold.x, threshold.y, farEnd.x, farEnd.y, kGreen, 1.0f);
-        // The diagram may reach past the page; a designation whose threshold lies beyond
-        // it would show only as a cut-off piece, so it is left out.
-        const bool labelOnPage = threshold.x >= pageX && threshold.x < pageX + kPageWidth &&
-                                 threshold.y >= 0.0f && threshold.y < kPageHeight;
-        if (labelOnPage) drawCell(canvas, threshold.x, threshold.y, runway.designation, kDesignationFont);
+        const PointF label = labelPosition(threshold, pageX, runway.designation);
+        drawCell(canvas, label.x, label.y, runway.designation, kDesignationFont);
     }
     canvas.resetClip();
 }

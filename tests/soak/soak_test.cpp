@@ -52,7 +52,8 @@ std::string brokenInvariant(TestBench& bench) {
     for (const IdentEntry* entry : {&unit.identEntry, &unit.planEntry}) {
         if (!inside(entry->nextCharCount, 0, kNextCharCapacity) ||
             !inside(entry->nextCharPos, 0, entry->nextCharCount)) {
-            return "next-character list";
+            return "next-character list: entry " + std::to_string(entry->nextCharPos) + " of " +
+                   std::to_string(entry->nextCharCount);
         }
         if (std::memchr(entry->entryText, '\0', sizeof entry->entryText) == nullptr) return "entry text";
     }
