@@ -14,6 +14,7 @@
 #include "fpl/fpl_state.h"
 #include "fpl/pages/fpl_page_state.h"
 #include "fpl/pages/ref_page_state.h"
+#include "fpl/pages/set_page_state.h"
 #include "frame/page_state.h"
 #include "frame/settings.h"
 #include "nav/direct_to_leg.h"
@@ -37,6 +38,7 @@ struct PageRecords {
     DirectToPageState directTo;
     RefPageState ref;
     DuplicatesPageState duplicates;
+    SetPageState set;
 };
 
 struct Unit {

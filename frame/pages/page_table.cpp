@@ -19,6 +19,7 @@ void drawFplPage(Unit& unit, Host& host, Canvas& canvas, float x);
 void drawRefPage(Unit& unit, Host& host, Canvas& canvas, float x);
 void drawDuplicatesPage(Unit& unit, Host& host, Canvas& canvas, float x);
 void drawActPage(Unit& unit, Host& host, Canvas& canvas, float x);
+void drawSetPage(Unit& unit, Host& host, Canvas& canvas, float x);
 
 namespace {
 
@@ -39,7 +40,7 @@ constexpr PageEntry kPageTable[] = {
     {PG_NAV,          "NAV", kBoth,  &drawNoPage,       &enterNavPage, kNone},
     {PG_CAL,          "CAL", kLeft,  &drawNoPage,       nullptr,       kNone},
     {PG_STA,          "STA", kLeft,  &drawNoPage,       nullptr,       kNone},
-    {PG_SET,          "SET", kLeft,  &drawNoPage,       nullptr,       kNone},
+    {PG_SET,          "SET", kLeft,  &drawSetPage,      nullptr,       kNone},
     {PG_OTH,          "OTH", kLeft,  &drawNoPage,       nullptr,       kNone},
     {PG_APT,          "APT", kRight, &drawAptPage,      nullptr,       kNone},
     {PG_REF,          "REF", kRight, &drawRefPage,      nullptr,       kNone},
