@@ -18,6 +18,7 @@ struct SetPageRow {
 // The pages in knob order; there is no SET 5 or SET 6.
 constexpr SetPageRow kSetPages[] = {
     {1, false, &runSetPositionPage}, {2, false, &runSetDateTimePage},
+    {3, true, &runSetNearestPage},
 };
 constexpr int32_t kSetPageCount = static_cast<int32_t>(sizeof kSetPages / sizeof kSetPages[0]);
 
@@ -45,6 +46,9 @@ void drawSetPage(Unit& unit, Host& host, Canvas& canvas, float x) {
         }
     }
     if (page.leftCursorOn == 0) {
+        // A changed runway length is applied once its field is left, whether by the CRSR
+        // or by a trip to another page that turned the cursor off.
+        if (unit.settings.nearestCriteriaChanged != 0) applyNearestCriteria(unit);
         if (take(events.evtLeftInnerUp)) {
             row = knobStep(row, KnobTurn::Up, 0, kSetPageCount - 1, KnobEnd::Wrap);
         }
