@@ -18,7 +18,7 @@ struct SetPageRow {
 // The pages in knob order; there is no SET 5 or SET 6.
 constexpr SetPageRow kSetPages[] = {
     {1, false, &runSetPositionPage}, {2, false, &runSetDateTimePage},
-    {3, true, &runSetNearestPage},
+    {3, true, &runSetNearestPage},   {4, true, &runSetTimerPage},
 };
 constexpr int32_t kSetPageCount = static_cast<int32_t>(sizeof kSetPages / sizeof kSetPages[0]);
 
