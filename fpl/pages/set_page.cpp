@@ -19,6 +19,7 @@ struct SetPageRow {
 constexpr SetPageRow kSetPages[] = {
     {1, false, &runSetPositionPage}, {2, false, &runSetDateTimePage},
     {3, true, &runSetNearestPage},   {4, true, &runSetTimerPage},
+    {7, true, &runSetBaroPage},
 };
 constexpr int32_t kSetPageCount = static_cast<int32_t>(sizeof kSetPages / sizeof kSetPages[0]);
 
