@@ -20,6 +20,7 @@ void drawRefPage(Unit& unit, Host& host, Canvas& canvas, float x);
 void drawDuplicatesPage(Unit& unit, Host& host, Canvas& canvas, float x);
 void drawActPage(Unit& unit, Host& host, Canvas& canvas, float x);
 void drawSetPage(Unit& unit, Host& host, Canvas& canvas, float x);
+void drawStaPage(Unit& unit, Host& host, Canvas& canvas, float x);
 
 namespace {
 
@@ -39,7 +40,7 @@ constexpr PageEntry kPageTable[] = {
     {PG_FPL,          "FPL", kLeft,  &drawFplPage,      nullptr,       kNone},
     {PG_NAV,          "NAV", kBoth,  &drawNoPage,       &enterNavPage, kNone},
     {PG_CAL,          "CAL", kLeft,  &drawNoPage,       nullptr,       kNone},
-    {PG_STA,          "STA", kLeft,  &drawNoPage,       nullptr,       kNone},
+    {PG_STA,          "STA", kLeft,  &drawStaPage,      nullptr,       kNone},
     {PG_SET,          "SET", kLeft,  &drawSetPage,      nullptr,       kNone},
     {PG_OTH,          "OTH", kLeft,  &drawNoPage,       nullptr,       kNone},
     {PG_APT,          "APT", kRight, &drawAptPage,      nullptr,       kNone},
