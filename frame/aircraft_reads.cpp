@@ -15,6 +15,7 @@ constexpr double kLatitudeUnitsPerDegree = 111130.555557;
 constexpr double kLongitudeUnitsPerDegree = 781874935307.4;
 constexpr double kLongitudeWrapRaw = 140737488355332.0;  // half a turn in host units
 constexpr double kFeetPerMetre = 3.2808399;
+constexpr double kTemperatureUnitsPerDegree = 256.0;  // token 350
 constexpr double kMachUnit = 1.52587890625e-5;  // 1 / 65536
 // 1 - 0.7 as a double, which is not exactly 0.3.
 constexpr double kAirspeedNewShare = 1.0 - 0.7;
@@ -70,10 +71,12 @@ double engineFuelFlowPph(Host& host, int engine) {
 }
 
 double totalFuelFlowPph(Host& host) {
-    const uint32_t(&tokens)[4] =
-        host.readToken(kTokenFuelFlow[0]) > 0.0 ? kTokenFuelFlow : kTokenFuelFlowSecondary;
-    double total = host.readToken(tokens[0]);
-    for (size_t i = 1; i < 4; ++i) total += host.readToken(tokens[i]);
+    // Each engine falls back to its own second source, as its own flow does: an engine 1
+    // whose first source reads 0 must not switch the other engines' sources too.
+    double total = 0.0;
+    for (size_t i = 0; i < 4; ++i) {
+        total += firstIfPositive(host, kTokenFuelFlow[i], kTokenFuelFlowSecondary[i]);
+    }
     return total;
 }
 
@@ -92,7 +95,9 @@ double pressureAltitudeFt(Host& host) {
     return host.evaluateCalculatorCode(kPressureAltitudeCode) * kFeetPerMetre;
 }
 
-double totalAirTemperature(Host& host) { return host.readToken(kTokenTotalAirTemperature) * 256.0; }
+double totalAirTemperature(Host& host) {
+    return host.readToken(kTokenTotalAirTemperature) / kTemperatureUnitsPerDegree;
+}
 
 int dayOfYear(Host& host) { return truncateToInt32(host.readToken(kTokenDayOfYear)); }
 

@@ -14,11 +14,13 @@ double decodeLatitude(double raw);
 
 // Fuel flow of engine 1 or 2 in pounds per hour (the first token unless it is 0 or less).
 double engineFuelFlowPph(Host& host, int engine);
-// Total fuel flow of four engines, pounds per hour.
+// Total fuel flow of four engines, pounds per hour, each engine read as engineFuelFlowPph
+// reads engines 1 and 2.
 double totalFuelFlowPph(Host& host);
 // Fuel on board in pounds, over the seven tanks.
 double fuelOnBoardLb(Host& host);
 double pressureAltitudeFt(Host& host);
+// Total air temperature, degrees Celsius.
 double totalAirTemperature(Host& host);
 int dayOfYear(Host& host);
 double calendarYear(Host& host);

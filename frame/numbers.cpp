@@ -17,3 +17,12 @@ HoursMinutes splitWholeMinutes(double minutes) {
     const auto total = static_cast<int32_t>(whole);
     return {total / 60, total % 60};
 }
+
+HoursMinutes splitDurationMinutes(double minutes, int32_t maxHours) {
+    if (!(minutes > 0.0) || std::isnan(minutes)) return {};
+    const double most = static_cast<double>(maxHours) * 60.0 + 59.0;
+    const double whole = std::round(minutes);
+    if (!(whole <= most)) return {maxHours, 59};
+    const auto total = static_cast<int32_t>(whole);
+    return {total / 60, total % 60};
+}

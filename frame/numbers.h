@@ -17,3 +17,8 @@ struct HoursMinutes {
 // first, so 59.6 minutes shows as 1:00 and never as 0:60; the hours are taken modulo 24,
 // as a clock face would. Negative and non-finite times give 0:00.
 [[nodiscard]] HoursMinutes splitWholeMinutes(double minutes);
+
+// Splits a duration in minutes (an endurance, a time en route) the same way, rounding the
+// minutes first, but without wrapping at a day: the hours run up to `maxHours`, and a
+// longer duration shows as maxHours:59, the most an "hh:mm" field of that size can hold.
+[[nodiscard]] HoursMinutes splitDurationMinutes(double minutes, int32_t maxHours);

@@ -12,15 +12,18 @@
 #include <cstdint>
 
 #include "fpl/fpl_state.h"
+#include "fpl/pages/dt_page_state.h"
 #include "fpl/pages/fpl_page_state.h"
 #include "fpl/pages/ref_page_state.h"
 #include "fpl/pages/set_page_state.h"
+#include "fpl/pages/tri_page_state.h"
 #include "frame/page_state.h"
 #include "frame/settings.h"
 #include "nav/direct_to_leg.h"
 #include "nav/nav_state.h"
 #include "nav/pages/direct_to_page_state.h"
 #include "nav/pages/nav_page_state.h"
+#include "nav/pages/oth_page_state.h"
 #include "navdb/ident_entry_state.h"
 #include "navdb/navdb_state.h"
 #include "navdb/pages/page_state.h"
@@ -38,6 +41,9 @@ struct PageRecords {
     DirectToPageState directTo;
     RefPageState ref;
     DuplicatesPageState duplicates;
+    TriPageState tri;  // also the trip fuel figures the OTH pages show
+    OthPageState oth;
+    DtPageState dt;
     SetPageState set;
 };
 

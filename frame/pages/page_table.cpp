@@ -8,6 +8,10 @@
 void drawSelfTestPage(Unit& unit, Host& host, Canvas& canvas, float x);
 // Navigation.
 void drawDirectToPage(Unit& unit, Host& host, Canvas& canvas, float x);
+void drawOthPage(Unit& unit, Host& host, Canvas& canvas, float x);
+void drawModPage(Unit& unit, Host& host, Canvas& canvas, float x);
+void drawAltPage(Unit& unit, Host& host, Canvas& canvas, float x);
+void drawMessagePage(Unit& unit, Host& host, Canvas& canvas, float x);
 // Navigation database.
 void drawAptPage(Unit& unit, Host& host, Canvas& canvas, float x);
 void drawVorPage(Unit& unit, Host& host, Canvas& canvas, float x);
@@ -21,6 +25,8 @@ void drawDuplicatesPage(Unit& unit, Host& host, Canvas& canvas, float x);
 void drawActPage(Unit& unit, Host& host, Canvas& canvas, float x);
 void drawSetPage(Unit& unit, Host& host, Canvas& canvas, float x);
 void drawStaPage(Unit& unit, Host& host, Canvas& canvas, float x);
+void drawTriPage(Unit& unit, Host& host, Canvas& canvas, float x);
+void drawDtPage(Unit& unit, Host& host, Canvas& canvas, float x);
 
 namespace {
 
@@ -35,25 +41,25 @@ constexpr PageSides kBoth = PageSides::Both;
 // clang-format off
 constexpr PageEntry kPageTable[] = {
     // group          label  sides   run                enter          cover
-    {PG_TRI,          "TRI", kLeft,  &drawNoPage,       nullptr,       kNone},
-    {PG_MOD,          "MOD", kLeft,  &drawNoPage,       nullptr,       kNone},
+    {PG_TRI,          "TRI", kLeft,  &drawTriPage,      nullptr,       kNone},
+    {PG_MOD,          "MOD", kLeft,  &drawModPage,      nullptr,       kNone},
     {PG_FPL,          "FPL", kLeft,  &drawFplPage,      nullptr,       kNone},
     {PG_NAV,          "NAV", kBoth,  &drawNoPage,       &enterNavPage, kNone},
     {PG_CAL,          "CAL", kLeft,  &drawNoPage,       nullptr,       kNone},
     {PG_STA,          "STA", kLeft,  &drawStaPage,      nullptr,       kNone},
     {PG_SET,          "SET", kLeft,  &drawSetPage,      nullptr,       kNone},
-    {PG_OTH,          "OTH", kLeft,  &drawNoPage,       nullptr,       kNone},
+    {PG_OTH,          "OTH", kLeft,  &drawOthPage,      nullptr,       kNone},
     {PG_APT,          "APT", kRight, &drawAptPage,      nullptr,       kNone},
     {PG_REF,          "REF", kRight, &drawRefPage,      nullptr,       kNone},
     {PG_ACT,          "ACT", kRight, &drawActPage,      nullptr,       kNone},
-    {PG_DT,           "D/T", kRight, &drawNoPage,       nullptr,       kNone},
+    {PG_DT,           "D/T", kRight, &drawDtPage,       nullptr,       kNone},
     {PG_VOR,          "VOR", kRight, &drawVorPage,      nullptr,       kNone},
     {PG_NDB,          "NDB", kRight, &drawNdbPage,      nullptr,       kNone},
     {PG_INT,          "INT", kRight, &drawIntPage,      nullptr,       kNone},
     {PG_SUP,          "SUP", kRight, &drawSupPage,      nullptr,       kNone},
     {PG_DIRECT_TO,    "D->", kLeft,  &drawDirectToPage, nullptr,       kNone},
-    {PG_ALT,          "ALT", kLeft,  &drawNoPage,       nullptr,       kNone},
-    {PG_MESSAGE,      "MSG", kLeft,  &drawNoPage,       nullptr,       PageCover::RightPage},
+    {PG_ALT,          "ALT", kLeft,  &drawAltPage,      nullptr,       kNone},
+    {PG_MESSAGE,      "MSG", kLeft,  &drawMessagePage,  nullptr,       PageCover::RightPage},
     {PG_SELF_TEST,    "",    kLeft,  &drawSelfTestPage, nullptr,       PageCover::WholeDisplay},
     {PG_DUPLICATES,   "DUP", kLeft,  &drawDuplicatesPage, nullptr,     kNone},
 };

@@ -55,7 +55,11 @@ void drawRunwayDiagram(Unit& unit, Canvas& canvas, float pageX, const AirportRec
             placePoint(frame, runway.thresholdLatitude, runway.thresholdLongitude);
         const PointF farEnd = placePoint(frame, farLat, farLon);
         canvas.drawLine(threshold.x, threshold.y, farEnd.x, farEnd.y, kGreen, 1.0f);
-        drawCell(canvas, threshold.x, threshold.y, runway.designation, kDesignationFont);
+        // The diagram may reach past the page; a designation whose threshold lies beyond
+        // it would show only as a cut-off piece, so it is left out.
+        const bool labelOnPage = threshold.x >= pageX && threshold.x < pageX + kPageWidth &&
+                                 threshold.y >= 0.0f && threshold.y < kPageHeight;
+        if (labelOnPage) drawCell(canvas, threshold.x, threshold.y, runway.designation, kDesignationFont);
     }
     canvas.resetClip();
 }

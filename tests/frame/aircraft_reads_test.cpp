@@ -24,7 +24,8 @@ TEST(AircraftReads, FuelFlowsFallBackToTheSecondSet) {
     host.setToken(kTokenFuelFlow[1], 6.0);
     host.setToken(kTokenFuelFlow[2], 7.0);
     EXPECT_DOUBLE_EQ(engineFuelFlowPph(host, 1), 5.0);
-    EXPECT_DOUBLE_EQ(totalFuelFlowPph(host), 18.0);
+    // Engine 4 has no first-source flow and keeps its own second source.
+    EXPECT_DOUBLE_EQ(totalFuelFlowPph(host), 5.0 + 6.0 + 7.0 + 40.0);
 }
 
 TEST(AircraftReads, FuelOnBoardSumsTheSevenTanks) {
