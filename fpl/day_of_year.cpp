@@ -8,9 +8,7 @@ constexpr const char* kMonthNames[12] = {"JAN", "FEB", "MAR", "APR", "MAY", "JUN
 
 }  // namespace
 
-bool isLeapYear(int32_t year) {
-    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-}
+bool isLeapYear(int32_t year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
 
 CalendarDate dayOfYearToDate(int32_t dayOfYear, int32_t year) {
     const bool leap = isLeapYear(year);

@@ -6,8 +6,8 @@
 #include <cstdint>
 
 struct CalendarDate {
-    int32_t dayOfMonth = 1;  // 1..31
-    int32_t month = 1;       // 1..12
+    int32_t dayOfMonth = 1;         // 1..31
+    int32_t month = 1;              // 1..12
     const char* monthName = "JAN";  // "JAN" .. "DEC"
 };
 

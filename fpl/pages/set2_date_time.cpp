@@ -16,7 +16,8 @@ void runSetDateTimePage(Unit& unit, Host& host, Canvas& canvas, float x) {
     drawCell(canvas, x + kColumn, rowY(0), "DATE / TIME");
     const int32_t year = truncateToInt32(calendarYear(host));
     const CalendarDate date = dayOfYearToDate(dayOfYear(host), year);
-    CellText cell = formatCell("%02d %3s %02d", date.dayOfMonth, date.monthName, twoDigitYear(year));
+    CellText cell =
+        formatCell("%02d %3s %02d", date.dayOfMonth, date.monthName, twoDigitYear(year));
     drawCell(canvas, x + kColumn, rowY(2), cell.text);
     // The host's clock fields are whole numbers; one that is not shows its whole part, so a
     // second of 59.7 never reads 60.

@@ -33,8 +33,8 @@ void runSetTimerPage(Unit& unit, Host&, Canvas& canvas, float x) {
     const char* mode = settings.flightTimerSpeed == 0.0 ? "POWER IS ON" : "GS > 30 KT";
     if (cursorOn) {
         const float width = kCharWidth * static_cast<float>(std::strlen(mode)) + 2.0f;
-        drawInverseCell(canvas, x + kColumn, rowBoxY(5), width, kRowBoxHeight, x + kColumn,
-                        rowY(5), mode);
+        drawInverseCell(canvas, x + kColumn, rowBoxY(5), width, kRowBoxHeight, x + kColumn, rowY(5),
+                        mode);
     } else {
         drawCell(canvas, x + kColumn, rowY(5), mode);
     }

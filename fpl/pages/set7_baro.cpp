@@ -32,8 +32,8 @@ void runSetBaroPage(Unit& unit, Host&, Canvas& canvas, float x) {
     const CellText units = formatCell(" %s", settings.baroUnits);
     if (cursorOn) {
         const float width = kCharWidth * static_cast<float>(std::strlen(units.text)) + 2.0f;
-        drawInverseCell(canvas, x + kColumn, rowBoxY(5), width, kRowBoxHeight, x + kColumn,
-                        rowY(5), units.text);
+        drawInverseCell(canvas, x + kColumn, rowBoxY(5), width, kRowBoxHeight, x + kColumn, rowY(5),
+                        units.text);
     } else {
         drawCell(canvas, x + kColumn, rowY(5), units.text);
     }

@@ -16,11 +16,15 @@ struct SetPageRow {
 };
 
 // The pages in knob order; there is no SET 5 or SET 6.
+// clang-format off
 constexpr SetPageRow kSetPages[] = {
-    {1, false, &runSetPositionPage}, {2, false, &runSetDateTimePage},
-    {3, true, &runSetNearestPage},   {4, true, &runSetTimerPage},
-    {7, true, &runSetBaroPage},
+    {1, false, &runSetPositionPage},
+    {2, false, &runSetDateTimePage},
+    {3, true,  &runSetNearestPage},
+    {4, true,  &runSetTimerPage},
+    {7, true,  &runSetBaroPage},
 };
+// clang-format on
 constexpr int32_t kSetPageCount = static_cast<int32_t>(sizeof kSetPages / sizeof kSetPages[0]);
 
 // The row of a page number; a number that names no page shows SET 1.
