@@ -16,6 +16,7 @@
 #include "fpl/pages/dt_page_state.h"
 #include "fpl/pages/fpl_page_state.h"
 #include "fpl/pages/ref_page_state.h"
+#include "fpl/pages/set_page_state.h"
 #include "fpl/pages/tri_page_state.h"
 #include "frame/page_state.h"
 #include "frame/settings.h"
@@ -45,6 +46,7 @@ struct PageRecords {
     TriPageState tri;  // also the trip fuel figures the OTH pages show
     OthPageState oth;
     DtPageState dt;
+    SetPageState set;
 };
 
 struct Unit {

@@ -77,6 +77,12 @@ const PrintField kPrintFields[] = {
     {"vnavOffsetNm",       [](const Unit& u) { return realValue(u.vnav.vnavOffsetNm); }},
     {"vnavAngleEntry",     [](const Unit& u) { return realValue(u.vnav.vnavAngleEntry); }},
     {"vnavAngle",          [](const Unit& u) { return realValue(u.vnav.vnavAngle); }},
+    {"setPage",            [](const Unit& u) { return wholeValue(u.pages.set.setPage); }},
+    {"minRunwayLength",    [](const Unit& u) { return wholeValue(u.settings.minRunwayLength); }},
+    {"nearestCriteriaChanged", [](const Unit& u) { return wholeValue(u.settings.nearestCriteriaChanged); }},
+    {"flightTimerSpeed",   [](const Unit& u) { return realValue(u.settings.flightTimerSpeed); }},
+    {"aptNearestMode",     [](const Unit& u) { return wholeValue(u.pages.apt.aptNearestMode); }},
+    {"aptNearestPos",      [](const Unit& u) { return wholeValue(u.pages.apt.aptNearestPos); }},
     // Pending control events and pressed-button images.
     {"evtLeftOuterDown",   [](const Unit& u) { return wholeValue(u.events.evtLeftOuterDown); }},
     {"evtLeftOuterUp",     [](const Unit& u) { return wholeValue(u.events.evtLeftOuterUp); }},

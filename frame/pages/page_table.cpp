@@ -24,6 +24,8 @@ void drawFplPage(Unit& unit, Host& host, Canvas& canvas, float x);
 void drawRefPage(Unit& unit, Host& host, Canvas& canvas, float x);
 void drawDuplicatesPage(Unit& unit, Host& host, Canvas& canvas, float x);
 void drawActPage(Unit& unit, Host& host, Canvas& canvas, float x);
+void drawSetPage(Unit& unit, Host& host, Canvas& canvas, float x);
+void drawStaPage(Unit& unit, Host& host, Canvas& canvas, float x);
 void drawTriPage(Unit& unit, Host& host, Canvas& canvas, float x);
 void drawDtPage(Unit& unit, Host& host, Canvas& canvas, float x);
 
@@ -45,8 +47,8 @@ constexpr PageEntry kPageTable[] = {
     {PG_FPL,          "FPL", kLeft,  &drawFplPage,      nullptr,       kNone},
     {PG_NAV,          "NAV", kBoth,  &drawNavPage,      &enterNavPage, kNone},
     {PG_CAL,          "CAL", kLeft,  &drawNoPage,       nullptr,       kNone},
-    {PG_STA,          "STA", kLeft,  &drawNoPage,       nullptr,       kNone},
-    {PG_SET,          "SET", kLeft,  &drawNoPage,       nullptr,       kNone},
+    {PG_STA,          "STA", kLeft,  &drawStaPage,      nullptr,       kNone},
+    {PG_SET,          "SET", kLeft,  &drawSetPage,      nullptr,       kNone},
     {PG_OTH,          "OTH", kLeft,  &drawOthPage,      nullptr,       kNone},
     {PG_APT,          "APT", kRight, &drawAptPage,      nullptr,       kNone},
     {PG_REF,          "REF", kRight, &drawRefPage,      nullptr,       kNone},
