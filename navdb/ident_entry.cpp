@@ -47,9 +47,11 @@ bool beginIdentEntry(Unit& unit, IdentEntry& entry, char typeLetter) {
 }
 
 void chooseIdentChar(IdentEntry& entry, int32_t position) {
-    entry.nextCharPos = position;
     const bool inList =
         position >= 1 && position <= entry.nextCharCount && position <= kNextCharCapacity;
+    // A position the list does not hold chooses nothing, so the position never points
+    // past the list (0 is "no entry under the cursor").
+    entry.nextCharPos = inList ? position : 0;
     entry.entryChar = inList ? entry.nextChars[position] : '\0';
 }
 
@@ -94,10 +96,10 @@ bool takeBackIdentChar(Unit& unit, IdentEntry& entry, char typeLetter) {
     entry.entryChar = entry.entryText[length - 1];
     entry.entryText[length - 1] = '\0';
     BuildEntryChars(unit, entry, typeLetter, entry.entryText);
-    const int32_t position = choiceOf(entry, entry.entryChar);
-    if (position == 0) return false;
-    entry.nextCharPos = position;
-    return true;
+    // The character taken back may not be in the rebuilt list (an identifier proposed
+    // from another table): it stays shown with no list entry under the cursor.
+    entry.nextCharPos = choiceOf(entry, entry.entryChar);
+    return entry.nextCharPos != 0;
 }
 
 void followIdentEntry(Unit& unit, const IdentEntry& entry, char typeLetter) {

@@ -243,6 +243,8 @@ void BuildEntryChars(Unit& unit, IdentEntry& entry, char typeLetter, std::string
             : (typeLetter == kTypeAirport || typeLetter == kTypeVor || typeLetter == kTypeNdb ||
                typeLetter == kTypeIntersection);
     buildCharList(unit.db, typeLetter, restricted, prefix, entry.nextChars, entry.nextCharCount);
+    // A position left from the old list may lie past the new one: no entry is chosen then.
+    if (entry.nextCharPos > entry.nextCharCount) entry.nextCharPos = 0;
 }
 
 void BuildNextChars(Unit& unit, char typeLetter, std::string_view prefix) {

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
+
 #include "navdb/lookup.h"
 #include "navdb_test_support.h"
 
@@ -88,6 +90,29 @@ TEST(IdentEntryEmptyTable, KnobsDoNothingWithoutCharacters) {
     identEntryCursorRight(*unit, kTypeNdb);
     EXPECT_EQ(entered(*unit), "");
     EXPECT_EQ(unit->identEntry.entryChar, '\0');
+}
+
+}  // namespace
+
+namespace {
+
+// Found by the long soak: the shared entry's list position could point past a list that
+// was chosen from or rebuilt shorter, which the next step would read beyond.
+TEST_F(WaypointIdentEntry, ListPositionNeverPointsPastTheList) {
+    IdentEntry& entry = unit.identEntry;
+    BuildEntryChars(unit, entry, kTypeVor, "B");  // empty, I, N, P
+    chooseIdentChar(entry, 9);
+    EXPECT_EQ(entry.nextCharPos, 0);
+    EXPECT_EQ(entry.entryChar, '\0');
+
+    chooseIdentChar(entry, 4);
+    BuildEntryChars(unit, entry, kTypeVor, "BI");  // empty, G
+    EXPECT_LE(entry.nextCharPos, entry.nextCharCount);
+
+    std::strcpy(entry.entryText, "BX");  // X from another table: not in the rebuilt list
+    EXPECT_FALSE(takeBackIdentChar(unit, entry, kTypeVor));
+    EXPECT_EQ(entry.nextCharPos, 0);
+    EXPECT_EQ(entered(unit), "BX");
 }
 
 }  // namespace
