@@ -167,3 +167,19 @@ bool handleIdentEntryEvents(Unit& unit, char typeLetter) {
     }
     return true;
 }
+
+char waypointPageLetter(PageGroup group) {
+    switch (group) {
+        case PG_APT: return kTypeAirport;
+        case PG_VOR: return kTypeVor;
+        case PG_NDB: return kTypeNdb;
+        case PG_INT: return kTypeIntersection;
+        case PG_SUP: return kTypeUserWaypoint;
+        default: return '\0';
+    }
+}
+
+char entryLetterBeside(PageGroup rightPageGroup) {
+    const char letter = waypointPageLetter(rightPageGroup);
+    return letter != '\0' ? letter : kTypeUserWaypoint;
+}

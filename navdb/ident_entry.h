@@ -12,6 +12,7 @@
 
 #include <cstdint>
 
+#include "frame/page_state.h"
 #include "navdb/ident_entry_state.h"
 
 struct Unit;
@@ -76,3 +77,11 @@ void identEntryCursorLeft(Unit& unit, char typeLetter);
 // the four knob events drive the entry. Consumed events are cleared. Returns true when
 // the cursor is on after the call (the page then leaves the knobs to the entry).
 bool handleIdentEntryEvents(Unit& unit, char typeLetter);
+
+// The table letter of a right page that shows one waypoint (APT, VOR, NDB, INT or SUP),
+// or '\0' beside any other page.
+char waypointPageLetter(PageGroup group);
+
+// The letter whose table offers a left-page entry's characters: the right waypoint page's
+// table, or the user waypoint letter (the full set) beside any other page.
+char entryLetterBeside(PageGroup rightPageGroup);

@@ -38,23 +38,15 @@ constexpr float kIdentBoxX = 98.0f;
 constexpr float kIdentBoxWidth = 80.0f;
 const FontSpec& kTriFont = kFont28;
 
-// The table letter of a right page that shows one airport, VOR, NDB or intersection.
-char waypointPageLetter(PageGroup group) {
-    switch (group) {
-        case PG_APT: return kTypeAirport;
-        case PG_VOR: return kTypeVor;
-        case PG_NDB: return kTypeNdb;
-        case PG_INT: return kTypeIntersection;
-        default: return '\0';
-    }
+// The table TRI looks the trip waypoint up in: the right page's airport, VOR, NDB or
+// intersection table (a user waypoint is no trip target), or '\0'.
+char tripTableLetter(PageGroup group) {
+    const char letter = waypointPageLetter(group);
+    return letter != kTypeUserWaypoint ? letter : '\0';
 }
 
-// The letter whose table offers the entry's characters; the user waypoint letter gives the
-// full set.
-char entryLetter(const Unit& unit) {
-    const char letter = waypointPageLetter(unit.page.rightPageGroup);
-    return letter != '\0' ? letter : kTypeUserWaypoint;
-}
+// The letter whose table offers the entry's characters.
+char entryLetter(const Unit& unit) { return entryLetterBeside(unit.page.rightPageGroup); }
 
 void startCursor(Unit& unit) {
     unit.page.leftCursorOn = 1;
@@ -125,7 +117,7 @@ void takeRightPageWaypoint(Unit& unit, char letter) {
 
 void handleEnt(Unit& unit) {
     int32_t& confirmPending = unit.pages.fpl.confirmPending;
-    const char letter = waypointPageLetter(unit.page.rightPageGroup);
+    const char letter = tripTableLetter(unit.page.rightPageGroup);
     if (confirmPending != 0) {
         if (letter != '\0') takeRightPageWaypoint(unit, letter);
         unit.page.leftCursorOn = 0;

@@ -23,24 +23,8 @@ constexpr int32_t kFirstChoice = 2;  // list entry 1 is the empty text
 constexpr float kTextColumn = 10.0f;
 constexpr int kEntryRow = 2;
 
-// The table letter of a right page that shows one waypoint, or '\0'.
-char waypointPageLetter(PageGroup group) {
-    switch (group) {
-        case PG_APT: return kTypeAirport;
-        case PG_VOR: return kTypeVor;
-        case PG_NDB: return kTypeNdb;
-        case PG_INT: return kTypeIntersection;
-        case PG_SUP: return kTypeUserWaypoint;
-        default: return '\0';
-    }
-}
-
-// The letter whose table restricts the entry's characters; the user waypoint letter gets
-// the full set.
-char entryLetter(const Unit& unit) {
-    const char letter = waypointPageLetter(unit.page.rightPageGroup);
-    return letter != '\0' ? letter : kTypeUserWaypoint;
-}
+// The letter whose table restricts the entry's characters.
+char entryLetter(const Unit& unit) { return entryLetterBeside(unit.page.rightPageGroup); }
 
 // The identifier the right waypoint page shows, or "".
 const char* rightPageIdent(Unit& unit) {
