@@ -2,19 +2,21 @@
 // the number of heap allocations the core makes per frame, which must be 0.
 #include <benchmark/benchmark.h>
 
+#include <unistd.h>
 #include <atomic>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <iterator>
 #include <memory>
 #include <new>
 #include <string>
-#include <unistd.h>
 
 #include "bench/navdb_generate.h"
 #include "frame/controls.h"
 #include "frame/gauge.h"
 #include "frame/host_tokens.h"
+#include "frame/pages/page_table.h"
 #include "frame/unit.h"
 #include "platform/canvas/recording_canvas.h"
 #include "platform/sim/sim_host.h"
@@ -103,6 +105,49 @@ void BM_FrameNearestVors(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_FrameNearestVors);
+
+// Every page of both cycles in turn beside a two-leg route flown at 120 kt: each frame
+// shows the next pair of groups, and every 17th frame (prime to both cycles) both inner knobs turn,
+// so the numbered pages of each group (APT 1..4, D/T 1..4, OTH 5..10, ...) come round too. Reports
+// heap allocations per frame (0 expected).
+void BM_FrameEveryPage(benchmark::State& state) {
+    PoweredUnit bench;
+    Unit& unit = *bench.unit;
+    const double lats[] = {47.0, 47.5, 48.0};
+    for (int i = 0; i < 3; ++i) {
+        PlanWaypoint& waypoint = unit.fpl.activeRoute.waypoints[i];
+        std::snprintf(waypoint.ident, sizeof waypoint.ident, "WPT%d", i);
+        waypoint.latitude = lats[i];
+        waypoint.longitude = -122.309;
+    }
+    unit.fpl.activeLastIndex = 2;
+    unit.nav.leg.activeToIndex = 1;
+    bench.host.setToken(kTokenGroundSpeed, 120.0 * 1.68781);
+    const char* leftInner = kControlVariableNames[static_cast<int>(Control::LeftInnerUp)];
+    const char* rightInner = kControlVariableNames[static_cast<int>(Control::RightInnerUp)];
+    constexpr size_t kLeftCount = std::size(kLeftPageCycle);
+    constexpr size_t kRightCount = std::size(kRightPageCycle);
+    size_t step = 0;
+    auto nextFrame = [&] {
+        unit.page.leftPageGroup = kLeftPageCycle[step % kLeftCount];
+        unit.page.rightPageGroup = kRightPageCycle[(step / kLeftCount) % kRightCount];
+        if (step % 17 == 0) {
+            bench.host.setVariable(leftInner, 1);
+            bench.host.setVariable(rightInner, 1);
+        }
+        ++step;
+        bench.frame();
+    };
+    // Two rounds of every pair with every knob phase first: the APT pages read an airport's
+    // information file the first time it shows (once per airport and start, opening the
+    // file allocates), which is not a frame's cost.
+    for (size_t i = 0; i < 2 * 17 * kLeftCount * kRightCount; ++i) nextFrame();
+    const long before = allocationCount.load();
+    for (auto _ : state) nextFrame();
+    const auto frames = static_cast<double>(state.iterations());
+    state.counters["allocs/frame"] = static_cast<double>(allocationCount.load() - before) / frames;
+}
+BENCHMARK(BM_FrameEveryPage);
 
 // A unit on a database at every table's capacity, flying a coupled route leg northwards
 // at 240 kt; built once, as loading the database takes seconds.
