@@ -22,3 +22,19 @@ enum class KnobTurn { Down = -1, Up = +1 };
     if (value > lowest) return value - 1;
     return end == KnobEnd::Wrap ? highest : value;
 }
+
+// One knob click on a quantity: `step` added (Up) or taken away (Down). A turn up acts only
+// while the value is below `highest`, a turn down only while it is above `lowest`, and the
+// result stops at the limit it would pass. So a value inside the range never leaves it, and
+// one already outside (set elsewhere) only moves back towards it, never jumping to a limit.
+[[nodiscard]] constexpr double knobStepQuantity(double value, KnobTurn turn, double step,
+                                                double lowest, double highest) {
+    if (turn == KnobTurn::Up) {
+        if (!(value < highest)) return value;
+        const double result = value + step;
+        return result > highest ? highest : result;
+    }
+    if (!(value > lowest)) return value;
+    const double result = value - step;
+    return result < lowest ? lowest : result;
+}

@@ -56,3 +56,5 @@ inline constexpr const char* kPressureAltitudeCode = "(A:PRESSURE ALTITUDE,numbe
 constexpr uint32_t kKeySetHeading = 0x101FA;  // parameter: whole degrees magnetic
 constexpr uint32_t kKeyHeadingModeOn = 0x1010F;
 constexpr uint32_t kKeyHeadingModeOff = 0x10117;
+// The altimeter setting; parameter: millibars x 16, truncated.
+constexpr uint32_t kKeyAltimeterSetting = 0x101F8;

@@ -22,6 +22,7 @@
 #include "frame/settings.h"
 #include "nav/direct_to_leg.h"
 #include "nav/nav_state.h"
+#include "nav/pages/cal_page_state.h"
 #include "nav/pages/direct_to_page_state.h"
 #include "nav/pages/nav_page_state.h"
 #include "nav/pages/oth_page_state.h"
@@ -47,6 +48,7 @@ struct PageRecords {
     OthPageState oth;
     DtPageState dt;
     SetPageState set;
+    CalPageState cal;
 };
 
 struct Unit {

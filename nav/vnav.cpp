@@ -31,3 +31,20 @@ bool minutesToDescent(double distanceToGoNm, double descentNm, double groundSpee
     minutes = result;
     return true;
 }
+
+bool verticalSpeedToLose(double heightFt, double distanceNm, double groundSpeedKt,
+                         double& verticalSpeedFpm) {
+    if (!(distanceNm > 0.0) || !(groundSpeedKt > 0.0)) return false;
+    const double minutes = distanceNm / (groundSpeedKt / 60.0);
+    const double result = heightFt / minutes;
+    if (!std::isfinite(result)) return false;
+    verticalSpeedFpm = result + 0.0;
+    return true;
+}
+
+bool verticalSpeedForAngle(double angle, double groundSpeedKt, double& verticalSpeedFpm) {
+    const double result = angle * 100.0 * (groundSpeedKt / 60.0);
+    if (!std::isfinite(result)) return false;
+    verticalSpeedFpm = result + 0.0;
+    return true;
+}

@@ -22,3 +22,14 @@
 // when the aircraft is not moving or a value is not finite.
 [[nodiscard]] bool minutesToDescent(double distanceToGoNm, double descentNm, double groundSpeedKt,
                                     double& minutes);
+
+// The vertical speed that loses `heightFt` over `distanceNm` flown at `groundSpeedKt`: the
+// height over the minutes the distance takes. False, leaving `verticalSpeedFpm` alone, when
+// the distance or the ground speed is not above zero or a value is not finite.
+[[nodiscard]] bool verticalSpeedToLose(double heightFt, double distanceNm, double groundSpeedKt,
+                                       double& verticalSpeedFpm);
+
+// The vertical speed that flies `angle` (as vnavAngleFor defines it) at `groundSpeedKt`.
+// False, leaving `verticalSpeedFpm` alone, when a value is not finite.
+[[nodiscard]] bool verticalSpeedForAngle(double angle, double groundSpeedKt,
+                                         double& verticalSpeedFpm);

@@ -83,6 +83,12 @@ const PrintField kPrintFields[] = {
     {"flightTimerSpeed",   [](const Unit& u) { return realValue(u.settings.flightTimerSpeed); }},
     {"aptNearestMode",     [](const Unit& u) { return wholeValue(u.pages.apt.aptNearestMode); }},
     {"aptNearestPos",      [](const Unit& u) { return wholeValue(u.pages.apt.aptNearestPos); }},
+    {"calPage",            [](const Unit& u) { return wholeValue(u.pages.cal.calPage); }},
+    {"vnavCalField",       [](const Unit& u) { return wholeValue(u.pages.cal.vnavCalField); }},
+    {"convField",          [](const Unit& u) { return wholeValue(u.pages.cal.convField); }},
+    {"baroSetting",        [](const Unit& u) { return realValue(u.nav.aircraft.baroSetting); }},
+    {"vnavGroundSpeed",    [](const Unit& u) { return realValue(u.vnav.vnavGroundSpeed); }},
+    {"vnavVerticalSpeed",  [](const Unit& u) { return realValue(u.vnav.vnavVerticalSpeed); }},
     // Pending control events and pressed-button images.
     {"evtLeftOuterDown",   [](const Unit& u) { return wholeValue(u.events.evtLeftOuterDown); }},
     {"evtLeftOuterUp",     [](const Unit& u) { return wholeValue(u.events.evtLeftOuterUp); }},

@@ -13,6 +13,7 @@ void drawModPage(Unit& unit, Host& host, Canvas& canvas, float x);
 void drawAltPage(Unit& unit, Host& host, Canvas& canvas, float x);
 void drawMessagePage(Unit& unit, Host& host, Canvas& canvas, float x);
 void drawNavPage(Unit& unit, Host& host, Canvas& canvas, float x);
+void drawCalPage(Unit& unit, Host& host, Canvas& canvas, float x);
 // Navigation database.
 void drawAptPage(Unit& unit, Host& host, Canvas& canvas, float x);
 void drawVorPage(Unit& unit, Host& host, Canvas& canvas, float x);
@@ -31,9 +32,6 @@ void drawDtPage(Unit& unit, Host& host, Canvas& canvas, float x);
 
 namespace {
 
-// The run function of a page that is not built yet: it draws nothing and takes no event.
-void drawNoPage(Unit&, Host&, Canvas&, float) {}
-
 constexpr PageCover kNone = PageCover::None;
 constexpr PageSides kLeft = PageSides::Left;
 constexpr PageSides kRight = PageSides::Right;
@@ -46,7 +44,7 @@ constexpr PageEntry kPageTable[] = {
     {PG_MOD,          "MOD", kLeft,  &drawModPage,      nullptr,       kNone},
     {PG_FPL,          "FPL", kLeft,  &drawFplPage,      nullptr,       kNone},
     {PG_NAV,          "NAV", kBoth,  &drawNavPage,      &enterNavPage, kNone},
-    {PG_CAL,          "CAL", kLeft,  &drawNoPage,       nullptr,       kNone},
+    {PG_CAL,          "CAL", kLeft,  &drawCalPage,      nullptr,       kNone},
     {PG_STA,          "STA", kLeft,  &drawStaPage,      nullptr,       kNone},
     {PG_SET,          "SET", kLeft,  &drawSetPage,      nullptr,       kNone},
     {PG_OTH,          "OTH", kLeft,  &drawOthPage,      nullptr,       kNone},

@@ -9,14 +9,12 @@
 #include "nav/air_data.h"
 #include "nav/pages/oth_pages.h"
 
-namespace {
-
-// The wind along the heading: a headwind positive, a tailwind with its minus sign, and
-// dashes for a component that would show as 0.
 CellText windComponentText(double headwindKt) {
     if (!(std::fabs(headwindKt) >= 0.5)) return formatCell("---       ");
     return formatCell(headwindKt > 0.0 ? "HDWND %03.0fKT" : "TLWND %03.0fKT", headwindKt);
 }
+
+namespace {
 
 // Below Mach 0.995 the number shows in hundredths after the point; from there on it would
 // read ".100", so it shows with its whole part.

@@ -4,6 +4,8 @@
 #include <filesystem>
 #include <system_error>
 
+#include "frame/host_tokens.h"
+
 SimHost::SimHost() {
     // Elements 2..10 (pressed-button images) start hidden, as in the gauge header.
     for (int i = 2; i < kSimElementCount; ++i) hidden_[i] = true;
@@ -78,6 +80,8 @@ void SimHost::releaseVariable(const char* name) {
 void SimHost::sendKeyEvent(uint32_t eventId, uint32_t parameter) {
     KeyEvent event{eventId, parameter};
     keyEvents_.push_back(event);
+    // The altimeter takes the setting it is sent, so the next read gives it back.
+    if (eventId == kKeyAltimeterSetting) tokens_[kTokenBaroSetting] = parameter / 16.0;
     if (keyCallback_) keyCallback_(event);
 }
 

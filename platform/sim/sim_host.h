@@ -3,8 +3,9 @@
 // in memory so tests and the headless runner can set them and watch what the unit does.
 //
 // Token values are in the host's own units (the aircraft model in aircraft_model.h
-// encodes plain units into them). Unknown tokens and expressions read 0, as a host
-// leaves the zeroed result record untouched. A named variable exists once it has been
+// encodes plain units into them). The altimeter-setting key event sets the barometric
+// setting token, as the simulator's altimeter would. Unknown tokens and expressions read
+// 0, as a host leaves the zeroed result record untouched. A named variable exists once it has been
 // registered (by the unit) or set (by the test or runner, standing for another gauge);
 // a look-up of any other name returns -1, reads through -1 or any unknown identifier
 // give 0 and writes to it are ignored.
