@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 
 #include "base/knob_step.h"
 #include "frame/display.h"
@@ -195,7 +196,9 @@ void drawOrientationAndRange(Canvas& canvas, int32_t mode, double rangeNm, bool 
     } else {
         drawCell(canvas, orientationAt.x, orientationAt.y, orientationText(mode), kFont24);
     }
-    const float px = orientationAt.x + 48.0f;
+    // Just after the text: a character of the 24-unit font is about 12 units wide.
+    const auto textWidth = static_cast<float>(12 * std::strlen(orientationText(mode)));
+    const float px = orientationAt.x + textWidth + 8.0f;
     const float py = orientationAt.y + 6.0f;
     const PointF pointer[] = {{px, py}, {px + 5.0f, py + 12.0f}, {px - 5.0f, py + 12.0f}};
     canvas.fillPolygon(pointer, 3, orientationMarked ? kBlack : kGreen);
