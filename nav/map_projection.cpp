@@ -55,6 +55,7 @@ double stepLeftMapRange(double rangeNm, KnobTurn turn, int32_t spinCount) {
 }
 
 double stepRightMapRange(double rangeNm, KnobTurn turn) {
-    if (turn == KnobTurn::Up) return rangeNm >= kRightMapRangeTopNm ? kMapRangeMinNm : rangeNm + 1.0;
+    if (turn == KnobTurn::Up)
+        return rangeNm >= kRightMapRangeTopNm ? kMapRangeMinNm : rangeNm + 1.0;
     return rangeNm <= kMapRangeMinNm ? kMapRangeMaxNm : rangeNm - 1.0;
 }

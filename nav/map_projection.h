@@ -33,8 +33,8 @@ constexpr double kRightMapRangeTopNm = 1001.0;
 // The point `radius` units from `origin` along true bearing `bearingTrue`, with `upBearing`
 // pointing up the screen: x = origin.x + r sin(B - U), y = origin.y - r cos(B - U).
 // Returns false, leaving `point` alone, when any input is not a finite number.
-[[nodiscard]] bool projectToMap(double upBearing, double bearingTrue, PointF origin,
-                                double radius, PointF& point);
+[[nodiscard]] bool projectToMap(double upBearing, double bearingTrue, PointF origin, double radius,
+                                PointF& point);
 
 // Drawing units per NM for a map radius of `radiusPx` units at `rangeNm`. A range below
 // 1 NM or not a number counts as 1 NM, so a bad range never divides by zero.

@@ -32,9 +32,7 @@ constexpr double kArrowTurnDeg = 145.0;
 inline constexpr FontSpec kIdentFont{"Terminus", 10.0f, true};
 inline constexpr FontSpec kNumberFont{"Terminus", 9.0f, true};
 
-bool legFlown(const Unit& unit) {
-    return unit.nav.leg.directToActive == 1 || planLegFlyable(unit);
-}
+bool legFlown(const Unit& unit) { return unit.nav.leg.directToActive == 1 || planLegFlyable(unit); }
 
 bool routeActive(const Unit& unit) {
     return unit.nav.leg.activeToIndex != kNoActiveRoute && unit.fpl.activeLastIndex >= 0;
@@ -61,10 +59,9 @@ bool cutToView(const MapFrame& frame, PointF& a, PointF& b) {
     const double dx = static_cast<double>(b.x) - a.x;
     const double dy = static_cast<double>(b.y) - a.y;
     const double p[4] = {-dx, dx, -dy, dy};
-    const double q[4] = {a.x - (frame.viewX - kLineMargin),
-                         frame.viewX + frame.viewW + kLineMargin - a.x,
-                         a.y - (frame.viewY - kLineMargin),
-                         frame.viewY + frame.viewH + kLineMargin - a.y};
+    const double q[4] = {
+        a.x - (frame.viewX - kLineMargin), frame.viewX + frame.viewW + kLineMargin - a.x,
+        a.y - (frame.viewY - kLineMargin), frame.viewY + frame.viewH + kLineMargin - a.y};
     double enter = 0.0;
     double leave = 1.0;
     for (int i = 0; i < 4; ++i) {
@@ -130,7 +127,8 @@ void drawRoute(const Unit& unit, Canvas& canvas, const MapFrame& frame) {
     const PlanWaypoint* route = unit.fpl.activeRoute.waypoints;
     for (int32_t i = 0; i <= last; ++i) {
         placed[i] = placeOnMap(unit, frame, route[i].latitude, route[i].longitude, points[i]);
-        if (i > 0 && placed[i] && placed[i - 1]) drawMapLine(canvas, frame, points[i - 1], points[i]);
+        if (i > 0 && placed[i] && placed[i - 1])
+            drawMapLine(canvas, frame, points[i - 1], points[i]);
     }
     for (int32_t i = 0; i <= last; ++i) {
         if (placed[i]) drawWaypointMarker(canvas, frame, points[i], route[i].ident, i + 1);
@@ -205,8 +203,8 @@ void drawOrientationAndRange(Canvas& canvas, int32_t mode, double rangeNm, bool 
 
     const CellText range = formatCell("%4.0f", rangeNm);
     if (cursorOn && field == 1) {
-        drawInverseCell(canvas, rangeAt.x - 2.0f, rangeAt.y + 4.0f, 65.0f, kRowBoxHeight,
-                        rangeAt.x, rangeAt.y, range.text, kFont24);
+        drawInverseCell(canvas, rangeAt.x - 2.0f, rangeAt.y + 4.0f, 65.0f, kRowBoxHeight, rangeAt.x,
+                        rangeAt.y, range.text, kFont24);
     } else {
         drawCell(canvas, rangeAt.x, rangeAt.y, range.text, kFont24);
     }
@@ -271,9 +269,9 @@ void handleMapKnobs(Unit& unit, PageSide side, MapExtent extent) {
     if (take(left ? events.evtLeftOuterUp : events.evtRightOuterUp)) field = field == 1 ? 2 : 1;
     if (take(left ? events.evtLeftOuterDown : events.evtRightOuterDown)) field = field == 1 ? 2 : 1;
     for (const KnobTurn turn : {KnobTurn::Up, KnobTurn::Down}) {
-        int32_t& flag = turn == KnobTurn::Up ? (left ? events.evtLeftInnerUp : events.evtRightInnerUp)
-                                             : (left ? events.evtLeftInnerDown
-                                                     : events.evtRightInnerDown);
+        int32_t& flag = turn == KnobTurn::Up
+                            ? (left ? events.evtLeftInnerUp : events.evtRightInnerUp)
+                            : (left ? events.evtLeftInnerDown : events.evtRightInnerDown);
         if (!take(flag)) continue;
         if (field == 2) {
             mode = knobStep(mode, turn, kMapNorthUp, kMapDesiredTrackUp, KnobEnd::Wrap);
