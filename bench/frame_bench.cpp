@@ -18,6 +18,7 @@
 #include "frame/host_tokens.h"
 #include "frame/pages/page_table.h"
 #include "frame/unit.h"
+#include "platform/canvas/cairo_canvas.h"
 #include "platform/canvas/recording_canvas.h"
 #include "platform/sim/sim_host.h"
 
@@ -219,6 +220,46 @@ void BM_FrameNavPagesCoupled(benchmark::State& state) {
     state.counters["vors"] = unit.db.vorCount;
 }
 BENCHMARK(BM_FrameNavPagesCoupled)->Arg(0)->Arg(1);
+
+// Both sides on NAV 5 at world-size tables: the whole-display map, north up at 40 NM, with
+// a 201-waypoint route zigzagging north along the flight and every plot on, drawn on the
+// null canvas (argument 0), the recording canvas (1) and the Cairo canvas (2). Reports
+// heap allocations per frame (0 expected) and, on the recording canvas, the texts drawn.
+void BM_FrameWholeMap(benchmark::State& state) {
+    WorldFlight& flight = worldFlight();
+    Unit& unit = *flight.bench->unit;
+    PlanWaypoint* route = unit.fpl.activeRoute.waypoints;
+    for (int i = 0; i < kPlanWaypointCount; ++i) {
+        std::snprintf(route[i].ident, sizeof route[i].ident, "R%03d", i);
+        route[i].latitude = 47.0 + 0.015 * i;
+        route[i].longitude = -122.309 + (i % 2 == 0 ? -0.05 : 0.05);
+    }
+    unit.fpl.activeLastIndex = kPlanWaypointCount - 1;
+    unit.nav.leg.activeToIndex = 1;
+    unit.page.leftPageGroup = PG_NAV;
+    unit.page.rightPageGroup = PG_NAV;
+    unit.page.leftNavPage = 5;
+    unit.page.rightNavPage = 5;
+    unit.page.leftCursorOn = 0;
+    unit.pages.nav.leftMapMode = 1;
+    unit.pages.nav.plotVor = 1;
+    unit.pages.nav.plotNdb = 1;
+    unit.pages.nav.plotApt = 1;
+    unit.pages.nav.nav5ClrToggle = 0;
+    RecordingCanvas recording;
+    CairoCanvas cairo(370, 176);
+    Canvas* canvases[] = {&flight.bench->canvas, &recording, &cairo};
+    Canvas* canvas = canvases[state.range(0)];
+    flight.bench->host.attachDisplay(canvas, 370, 176);
+    for (int i = 0; i < 3; ++i) flight.frame();  // the canvas's own storage and fonts
+    const long before = allocationCount.load();
+    for (auto _ : state) flight.frame();
+    const auto frames = static_cast<double>(state.iterations());
+    state.counters["allocs/frame"] = static_cast<double>(allocationCount.load() - before) / frames;
+    if (state.range(0) == 1) state.counters["texts"] = static_cast<double>(recording.texts().size());
+    flight.bench->host.attachDisplay(&flight.bench->canvas, 370, 176);
+}
+BENCHMARK(BM_FrameWholeMap)->Arg(0)->Arg(1)->Arg(2);
 
 }  // namespace
 

@@ -296,6 +296,16 @@ void BuildNarrowList(Unit& unit, NearestKind kind) {
     list.narrowListLon = unit.nav.aircraft.presentLon;
 }
 
+void refreshNearestLists(Unit& unit, NearestKind kind) {
+    const NearestList& list = nearestList(unit.db, kind);
+    if (distanceFromAircraft(unit, list.wideListLat, list.wideListLon) > kWideRebuildNm) {
+        BuildWideList(unit, kind);
+    }
+    if (distanceFromAircraft(unit, list.narrowListLat, list.narrowListLon) > kNarrowRebuildNm) {
+        BuildNarrowList(unit, kind);
+    }
+}
+
 void UpdateNearestAirports(Unit& unit) { runSearch(unit, NearestKind::Airports); }
 void UpdateNearestVors(Unit& unit) { runSearch(unit, NearestKind::Vors); }
 void UpdateNearestNdbs(Unit& unit) { runSearch(unit, NearestKind::Ndbs); }

@@ -27,5 +27,11 @@ void BuildWideList(Unit& unit, NearestKind kind);
 // nearest ones) and stores that position.
 void BuildNarrowList(Unit& unit, NearestKind kind);
 
+// Rebuilds the wide list of a kind when the aircraft is more than 200 NM from where it was
+// built, then the narrow list when it is more than 50 NM from where that was built, as a
+// search does, without searching: the search position, the slots and the ranks the APT,
+// VOR and NDB pages show stay as they are. The map plots the narrow lists.
+void refreshNearestLists(Unit& unit, NearestKind kind);
+
 // The lists of a kind.
 NearestList& nearestList(NavDbState& db, NearestKind kind);

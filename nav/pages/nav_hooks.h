@@ -12,6 +12,7 @@ class Canvas;
 
 // The map range in pixels: 88 (map mode 1) or 130 with NAV 5 on both sides, else 72 when
 // either side's map is in mode 1, else 96. Inline, as the draw works it out every frame.
+// The whole-display map draws with it; a single-page map takes 72 or 96 by its own mode.
 inline int32_t mapScaleFor(const Unit& unit) {
     const PageState& page = unit.page;
     const NavPagesState& nav = unit.pages.nav;

@@ -5,7 +5,9 @@
 // With the cursor off the side's inner knob steps NAV 1..5, wrapping. With the cursor on,
 // NAV 1 to NAV 3 ignore the knobs; NAV 4 edits the selected altitude, the offset and the
 // angle (its outer knob moves between them) and drops the cursor when there is neither a
-// route nor a direct-to to descend towards.
+// route nor a direct-to to descend towards; NAV 5 sets the map's range and orientation
+// (nav_map.cpp). With NAV 5 on both sides the left page draws the map across the whole
+// display, and the right knobs choose its plots.
 #include <cmath>
 #include <cstring>
 
@@ -15,6 +17,7 @@
 #include "frame/unit.h"
 #include "nav/geodesy.h"
 #include "nav/navigation.h"
+#include "nav/pages/nav_map.h"
 #include "nav/pages/nav_pages.h"
 
 namespace {
@@ -93,6 +96,11 @@ void handleVnavKnobs(Unit& unit, const SideControls& controls) {
     if (take(controls.innerDown)) changeVnavField(unit, -1);
 }
 
+bool bothSidesOnNavPage(const PageState& page, int32_t navPage) {
+    return page.leftPageGroup == PG_NAV && page.rightPageGroup == PG_NAV &&
+           page.leftNavPage == navPage && page.rightNavPage == navPage;
+}
+
 void handleNavEvents(Unit& unit, PageSide side) {
     const SideControls controls = controlsOf(unit, side);
     if (take(controls.crsr)) {
@@ -111,17 +119,12 @@ void handleNavEvents(Unit& unit, PageSide side) {
         }
     } else if (controls.navPage == 4) {
         handleVnavKnobs(unit, controls);
+    } else if (controls.navPage == 5) {
+        // The left side is settled first, so the right side knows whether the map spreads.
+        handleMapKnobs(unit, side,
+                       bothSidesOnNavPage(unit.page, 5) ? MapExtent::WholeDisplay
+                                                        : MapExtent::SinglePage);
     }
-}
-
-bool bothSidesOnNav1(const PageState& page) {
-    return page.leftPageGroup == PG_NAV && page.rightPageGroup == PG_NAV && page.leftNavPage == 1 &&
-           page.rightNavPage == 1;
-}
-
-// NAV 5, the moving map, comes with the map; until then its page shows its title.
-void drawNav5Page(Canvas& canvas, float titleX, int32_t cursorOn) {
-    drawNavTitle(canvas, titleX, 5, cursorOn);
 }
 
 }  // namespace
@@ -210,8 +213,10 @@ void drawNavPage(Unit& unit, Host&, Canvas& canvas, float x) {
     if (side == PageSide::Left && unit.page.rightPageGroup == PG_NAV)
         handleNavEvents(unit, PageSide::Right);
 
-    const bool wide = bothSidesOnNav1(unit.page);
-    if (wide && side == PageSide::Right) return;  // the left page drew across both sides
+    const bool wide = bothSidesOnNavPage(unit.page, 1);
+    const bool wholeMap = bothSidesOnNavPage(unit.page, 5);
+    // The left page drew across both sides (and took CLR for the map once).
+    if ((wide || wholeMap) && side == PageSide::Right) return;
 
     beginPage(canvas, unit.display);
     const int32_t navPage = side == PageSide::Left ? unit.page.leftNavPage : unit.page.rightNavPage;
@@ -239,7 +244,19 @@ void drawNavPage(Unit& unit, Host&, Canvas& canvas, float x) {
             drawNav4Page(unit, canvas, x, navLegView(unit), cursorOn);
             drawNavTitle(canvas, titleX, navPage, cursorOn);
             break;
-        default: drawNav5Page(canvas, titleX, cursorOn); break;
+        default:
+            if (wholeMap) {
+                handleMapClr(unit);
+                drawMap(unit, canvas, x, MapExtent::WholeDisplay);
+                drawMapTexts(unit, canvas, x, MapExtent::WholeDisplay);
+                drawNavTitle(canvas, titleX, navPage, cursorOn);
+                drawNavTitle(canvas, 289.0f, navPage, unit.page.rightCursorOn);
+            } else {
+                drawMap(unit, canvas, x, MapExtent::SinglePage);
+                drawMapTexts(unit, canvas, x, MapExtent::SinglePage);
+                drawNavTitle(canvas, titleX, navPage, cursorOn);
+            }
+            break;
     }
     endPage(canvas);
 }

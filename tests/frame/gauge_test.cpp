@@ -19,10 +19,11 @@ protected:
     void SetUp() override { bench.setPowerAvailable(true); }
 
     int textCount() { return static_cast<int>(bench.texts().size()); }
+    // The 1-unit lines of the frames (the map's aircraft symbol is drawn with 2 units).
     std::vector<std::string> lines() {
         std::vector<std::string> result;
         for (const DrawItem& item : bench.canvas().items()) {
-            if (item.kind != DrawKind::Line) continue;
+            if (item.kind != DrawKind::Line || item.penWidth != 1.0f) continue;
             result.push_back(std::to_string(int(item.x)) + "," + std::to_string(int(item.y)) +
                              "-" + std::to_string(int(item.x2)) + "," +
                              std::to_string(int(item.y2)));

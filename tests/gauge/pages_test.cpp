@@ -1,6 +1,7 @@
 // The pages that read the root folder's data, driven through the gauge as the simulator
-// drives it: an airport from the database on the APT page, and a stored plan flown with
-// the autopilot coupled, its heading commands arriving as key events.
+// drives it: an airport from the database on the APT page, a stored plan flown with the
+// autopilot coupled, its heading commands arriving as key events, and that plan with a
+// plotted VOR on the whole-display map.
 // The test host runs under Windows (or Wine) only; the Linux test build skips it.
 #ifdef _WIN32
 #define WIN32_LEAN_AND_MEAN
@@ -35,6 +36,9 @@ constexpr char kRoute[] =
     "EQ0             0.00000    0.00000  WPT       \r\n"
     "EQ1             0.00000    0.50000  WPT       \r\n"
     "EQ2             0.00000    1.00000  WPT       \r\n";
+
+// One VOR 18 NM south and 15 NM east of where the plan is flown from (0.1 N, 0).
+constexpr char kNavaids[] = "VMAP MAPVOR -0.2000 0.2500 VOR 112.00\r\n";
 
 bool writeFile(const char* path, const char* text) {
     std::FILE* f = std::fopen(path, "wb");
@@ -120,6 +124,34 @@ void checkCoupledHeading(const Gauge& g) {
     panel.tokens[kTokenAutopilotMaster] = 0.0;
 }
 
+// Both sides stepped to NAV 5 with the plan active: the whole-display map, north up at
+// 40 NM, is 2.2 units a mile around (230, 88). The first leg runs east along the equator,
+// 6 NM south of the aircraft, at y 101; the VOR stands at (263, 127.6). The right cursor
+// switches the VOR plots on; CLR hides them and leaves the route.
+void checkMovingMap(const Gauge& g, surface::Surface& s) {
+    for (const char* control :
+         {"tw4_vgr_l_otr_knb_scrup", "tw4_vgr_l_inr_knb_scrup", "tw4_vgr_l_inr_knb_scrup",
+          "tw4_vgr_l_inr_knb_scrup", "tw4_vgr_l_crsr_butn_pressed", "tw4_vgr_l_otr_knb_scrup",
+          "tw4_vgr_l_inr_knb_scrdown", "tw4_vgr_l_crsr_butn_pressed", "tw4_vgr_r_otr_knb_scrdown",
+          "tw4_vgr_r_inr_knb_scrdown", "tw4_vgr_r_crsr_butn_pressed", "tw4_vgr_r_inr_knb_scrup"}) {
+        press(g, control);
+    }
+    const int route = litIn(s, 256, 98, 290, 105);
+    const int vor = litIn(s, 259, 124, 267, 132);
+    const int between = litIn(s, 256, 108, 290, 120);
+    CHECK_MSG(route > 20 && vor > 4 && between == 0,
+              "whole-display map: %d lit along the leg, %d at the VOR, %d between", route, vor,
+              between);
+    press(g, "tw4_vgr_clr_butn_pressed");
+    const int routeAfterClr = litIn(s, 256, 98, 290, 105);
+    const int vorAfterClr = litIn(s, 259, 124, 267, 132);
+    CHECK_MSG(routeAfterClr > 20 && vorAfterClr == 0,
+              "after CLR: %d lit along the leg, %d at the VOR", routeAfterClr, vorAfterClr);
+    // The right side steps on to NAV 1, so the display is split into two pages again.
+    press(g, "tw4_vgr_r_crsr_butn_pressed");
+    press(g, "tw4_vgr_r_inr_knb_scrup");
+}
+
 }  // namespace
 
 void writePageFiles(const char* rootFolder) {
@@ -130,7 +162,9 @@ void writePageFiles(const char* rootFolder) {
     std::snprintf(folder, sizeof folder, "%s\\Halcyra Software\\Tarnwick", rootFolder);
     CreateDirectoryA(folder, nullptr);
     const struct { const char* subfolder; const char* file; const char* text; } files[] = {
-        {"navdata", "apts.txt", kAirports}, {"FlightPlans", "equator.rte", kRoute}};
+        {"navdata", "apts.txt", kAirports},
+        {"navdata", "navs.txt", kNavaids},
+        {"FlightPlans", "equator.rte", kRoute}};
     for (const auto& f : files) {
         std::snprintf(path, sizeof path, "%s\\%s", folder, f.subfolder);
         CreateDirectoryA(path, nullptr);
@@ -142,6 +176,7 @@ void writePageFiles(const char* rootFolder) {
 void checkPages(const Gauge& g, surface::Surface& s) {
     checkAirportPage(g, s);
     checkCoupledHeading(g);
+    checkMovingMap(g, s);
 }
 
 }  // namespace gauge_test
